@@ -1,0 +1,99 @@
+#include "FaultInjectingFileSystem.h"
+
+#include "Failure.h"
+
+#include <map>
+
+namespace zv {
+
+void FaultInjectingFileSystem::failOn(Operation op, const QString& path, int number)
+{
+    m_rules.push_back({op, path, number});
+}
+
+std::optional<FaultInjectingFileSystem::Operation>
+FaultInjectingFileSystem::OperationNamed(const QString& name)
+{
+    static const std::map<QString, Operation> kNames = {
+        {QStringLiteral("copy"), Operation::Copy},
+        {QStringLiteral("delete"), Operation::Delete},
+        {QStringLiteral("rename"), Operation::Rename},
+        {QStringLiteral("mkdir"), Operation::MakeFolder},
+        {QStringLiteral("rmdir"), Operation::RemoveFolder},
+        {QStringLiteral("read"), Operation::Read},
+        {QStringLiteral("write"), Operation::Write},
+        {QStringLiteral("list"), Operation::List},
+    };
+    auto it = kNames.find(name);
+    if (it == kNames.end())
+        return std::nullopt;
+    return it->second;
+}
+
+void FaultInjectingFileSystem::check(Operation op, const QString& path) const
+{
+    for (const Rule& rule : m_rules) {
+        if (rule.op != op)
+            continue;
+        if (rule.path == QLatin1String("*") || rule.path.compare(path, Qt::CaseInsensitive) == 0)
+            throw Failure(rule.number);
+    }
+}
+
+void FaultInjectingFileSystem::copyFile(const QString& from, const QString& to)
+{
+    check(Operation::Copy, from);
+    check(Operation::Copy, to);
+    m_inner.copyFile(from, to);
+}
+
+void FaultInjectingFileSystem::deleteFile(const QString& path)
+{
+    check(Operation::Delete, path);
+    m_inner.deleteFile(path);
+}
+
+void FaultInjectingFileSystem::rename(const QString& from, const QString& to)
+{
+    check(Operation::Rename, from);
+    check(Operation::Rename, to);
+    m_inner.rename(from, to);
+}
+
+void FaultInjectingFileSystem::makeFolder(const QString& path)
+{
+    check(Operation::MakeFolder, path);
+    m_inner.makeFolder(path);
+}
+
+void FaultInjectingFileSystem::removeFolder(const QString& path)
+{
+    check(Operation::RemoveFolder, path);
+    m_inner.removeFolder(path);
+}
+
+QStringList FaultInjectingFileSystem::find(const QString& pattern, ListKind kind)
+{
+    check(Operation::List, pattern);
+    return m_inner.find(pattern, kind);
+}
+
+QStringList FaultInjectingFileSystem::listFolder(const QString& folder, ListKind kind)
+{
+    check(Operation::List, folder);
+    return m_inner.listFolder(folder, kind);
+}
+
+QByteArray FaultInjectingFileSystem::readFile(const QString& path)
+{
+    check(Operation::Read, path);
+    return m_inner.readFile(path);
+}
+
+void FaultInjectingFileSystem::writeFile(const QString& path, const QByteArray& bytes)
+{
+    check(Operation::Write, path);
+    m_inner.writeFile(path, bytes);
+}
+
+} // namespace zv

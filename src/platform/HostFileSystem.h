@@ -1,0 +1,32 @@
+#pragma once
+
+#include "FileSystem.h"
+#include "PathResolver.h"
+
+namespace zv {
+
+// The file operations on the host, through the drive table.
+class HostFileSystem final : public FileSystem {
+public:
+    explicit HostFileSystem(const DriveTable& drives);
+
+    void copyFile(const QString& from, const QString& to) override;
+    void deleteFile(const QString& path) override;
+    void rename(const QString& from, const QString& to) override;
+    void makeFolder(const QString& path) override;
+    void removeFolder(const QString& path) override;
+    QStringList find(const QString& pattern, ListKind kind) override;
+    QStringList listFolder(const QString& folder, ListKind kind) override;
+    QByteArray readFile(const QString& path) override;
+    void writeFile(const QString& path, const QByteArray& bytes) override;
+    void setCurrentFolder(const QString& path) override;
+    QString currentFolder() const override;
+
+    std::string hostPath(const QString& programPath) const;
+
+private:
+    PathResolver m_resolver;
+    QString m_currentFolder;
+};
+
+} // namespace zv

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zv {
+
+// Walks the whole tree under hostRoot and returns the host path of the first
+// plain file (or link to one) whose name equals fileName ignoring case.
+//
+// Visiting order: breadth first, so a shallower match always wins over a
+// deeper one; inside one folder a matching file comes before anything in its
+// sub-folders, several matching names in one folder are taken in byte order,
+// and sub-folders are visited in byte order of their names. Links to folders
+// are never followed (no loops), unreadable folders are skipped, and no
+// per-entry stat is made where the directory entry already tells its type.
+std::optional<std::string> SearchTreeForFile(const std::string& hostRoot,
+                                             const std::string& fileName);
+
+} // namespace zv
