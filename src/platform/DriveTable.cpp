@@ -136,6 +136,14 @@ std::optional<QString> DriveTable::programPathOf(const QString& hostPath) const
     return best;
 }
 
+QList<QChar> DriveTable::letters() const
+{
+    QList<QChar> letters;
+    for (const auto& entry : m_drives)
+        letters.append(entry.first);
+    return letters;
+}
+
 void DriveTable::setDrive(QChar letter, Drive drive)
 {
     m_drives[letter.toLower()] = std::move(drive);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QString>
 
 #include <map>
@@ -43,6 +44,9 @@ public:
     // The program path ("C:\Games") of a host path, through the drive whose
     // folder holds it (the deepest such folder wins); nullopt when none does.
     std::optional<QString> programPathOf(const QString& hostPath) const;
+
+    // The letters that exist, lower case, in order.
+    QList<QChar> letters() const;
 
     void setDrive(QChar letter, Drive drive); // for tests and fakes
 

@@ -30,4 +30,12 @@ QString HostDrives::searchTreeForFile(const QString& root, const QString& fileNa
     return base + rest;
 }
 
+QStringList HostDrives::driveNames() const
+{
+    QStringList names;
+    for (QChar letter : m_table.letters())
+        names.append(QString(letter) + QLatin1Char(':'));
+    return names;
+}
+
 } // namespace zv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zv {
 
@@ -13,6 +14,8 @@ public:
     // The program path of the first file named fileName under root, or an
     // empty text. Throws Failure when the root cannot be reached.
     virtual QString searchTreeForFile(const QString& root, const QString& fileName) const = 0;
+    // The drives that exist, as "c:", "d:", in letter order.
+    virtual QStringList driveNames() const = 0;
 };
 
 class DriveTable;
@@ -23,6 +26,7 @@ public:
     explicit HostDrives(const DriveTable& table) : m_table(table) {}
     int driveType(const QString& root) const override;
     QString searchTreeForFile(const QString& root, const QString& fileName) const override;
+    QStringList driveNames() const override;
 
 private:
     const DriveTable& m_table;

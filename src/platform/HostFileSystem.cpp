@@ -303,8 +303,19 @@ void HostFileSystem::removeFolder(const QString& path)
 
 QStringList HostFileSystem::find(const QString& pattern, ListKind kind)
 {
+    if (pattern.isEmpty())
+        return {};
     const auto [folder, last] = SplitLast(pattern);
-    const std::string hostFolder = hostPath(folder.isEmpty() ? QStringLiteral(".") : folder);
+    std::string hostFolder;
+    try {
+        hostFolder = hostPath(folder.isEmpty() ? QStringLiteral(".") : folder);
+    } catch (const Failure& failure) {
+        // A letter that does not exist holds nothing; a drive that is there
+        // but not ready is still reported.
+        if (failure.number() == FailureNumber::PathNotFound)
+            return {};
+        throw;
+    }
     if (!IsFolder(hostFolder))
         return {};
     const QString wanted = last.isEmpty() ? QStringLiteral("*") : last;

@@ -14,6 +14,11 @@ namespace zv {
 // and sub-folders are visited in byte order of their names. Links to folders
 // are never followed (no loops), unreadable folders are skipped, and no
 // per-entry stat is made where the directory entry already tells its type.
+//
+// Names compare as Windows compares them: ASCII letters fold byte by byte,
+// other UTF-8 names through Unicode case folding. The result is hostRoot
+// joined to the path below it with single '/' separators, whether or not
+// hostRoot ends in '/'. A root that is missing or cannot be read gives nullopt.
 std::optional<std::string> SearchTreeForFile(const std::string& hostRoot,
                                              const std::string& fileName);
 

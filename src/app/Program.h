@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/ProgramState.h"
+#include "core/Services.h"
+#include "platform/SupportImages.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace zv {
+
+class AddressOpener;
+class Launcher;
+class MDIForm1;
+class MessageBoxes;
+class Screen;
+class Startup;
+
+// Everything the program takes from its host; the real one comes from main,
+// tests and the scenario runner give their own.
+struct ProgramHost {
+    FileSystem& files;
+    Drives& drives;
+    Pointer& pointer;
+    EventPump& events;
+    MessageBoxes& messages;
+    AddressOpener& addresses;
+    Launcher& launcher;
+    const Screen& screen;
+    QString programFolder;
+    std::function<void()> endProgram;
+};
+
+// One run of the program: its state, its frame and the windows in it.
+class Program {
+public:
+    explicit Program(ProgramHost host);
+    ~Program();
+
+    // The entry routine: the frame, then the selection window waiting for a click.
+    void StartProgram();
+
+    ProgramState& state() { return m_state; }
+    const Services& services() const { return m_services; }
+    MDIForm1* frame() const { return m_frame.get(); }
+    // A loaded window by name ("MDIForm1", "Startup", ...); nullptr when not loaded.
+    QWidget* window(const QString& name) const;
+    bool hasEnded() const { return m_ended; }
+
+private:
+    void wireFrame();
+    void openConsole();
+    void repairMaps();
+    void closeSelection();
+    void endProgram();
+
+    ProgramHost m_host;
+    ProgramState m_state;
+    Services m_services;
+    SupportImages m_images;
+    std::unique_ptr<MDIForm1> m_frame;
+    QPointer<Startup> m_startup;
+    bool m_ended = false;
+};
+
+} // namespace zv
