@@ -5,6 +5,9 @@
 #include "platform/Pointer.h"
 #include "startup/Startup.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace zv {
 
 Program::Program(ProgramHost host)
@@ -24,6 +27,9 @@ void Program::StartProgram()
     m_host.pointer.showBusy();
     m_frame = std::make_unique<MDIForm1>(m_state, m_host.addresses, m_images, m_host.screen);
     wireFrame();
+    // Where no window manager maximizes it, the frame still covers the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        m_frame->setGeometry(screen->availableGeometry());
     m_frame->showMaximized();
 
     m_startup = new Startup(m_state, m_services, m_host.messages, *m_frame, m_images, m_host.screen);
