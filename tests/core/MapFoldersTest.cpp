@@ -1,3 +1,4 @@
+#include "ExpectFailure.h"
 #include "TestServices.h"
 
 #include "core/MapFolders.h"
@@ -47,12 +48,9 @@ TEST(FolderLayout, OfAGameFolder)
               QStringLiteral("E:\\Games\\Wild Wings\\Home\\Maps\\Stored Maps"));
     EXPECT_EQ(GameFolderOfMapsFolder(QStringLiteral("E:\\Home\\Maps")), QStringLiteral("E:"));
     EXPECT_EQ(GameFolderOfMapsFolder(QStringLiteral("\\Home\\Maps")), QString());
-    try {
-        GameFolderOfMapsFolder(QStringLiteral("C:\\Maps"));
-        ADD_FAILURE() << "a text under 10 characters cannot be cut";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.number(), FailureNumber::InvalidArgument);
-    }
+    // A text under 10 characters cannot be cut.
+    test::ExpectFailure(FailureNumber::InvalidArgument,
+                        [] { GameFolderOfMapsFolder(QStringLiteral("C:\\Maps")); });
 }
 
 TEST(FolderLayout, AFolderListsMapsWithAndWithoutPreviews)

@@ -1,3 +1,4 @@
+#include "ExpectFailure.h"
 #include "TestPrefix.h"
 
 #include "platform/Drives.h"
@@ -16,18 +17,8 @@
 namespace zv {
 namespace {
 
+using test::ExpectFailure;
 using test::TestPrefix;
-
-// Expects fn to throw a Failure with the given number.
-template <typename Fn> void ExpectFailure(int number, Fn fn)
-{
-    try {
-        fn();
-        ADD_FAILURE() << "no failure, expected " << number;
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.number(), number) << failure.what();
-    }
-}
 
 // ---- drive table -----------------------------------------------------------
 

@@ -1,3 +1,4 @@
+#include "ExpectFailure.h"
 #include "platform/Failure.h"
 #include "platform/QtServices.h"
 
@@ -52,12 +53,9 @@ TEST(ResponsiveDrives, AFailureOfTheSearchReachesTheCaller)
 {
     SlowDrives slow;
     ResponsiveDrives drives(slow);
-    try {
+    test::ExpectFailure(FailureNumber::DiskNotReady, [&] {
         drives.searchTreeForFile(QStringLiteral("C:\\"), QStringLiteral("fail"));
-        ADD_FAILURE() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.number(), FailureNumber::DiskNotReady);
-    }
+    });
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "ExpectFailure.h"
 #include "TestPrefix.h"
 
 #include "platform/Drives.h"
@@ -70,12 +71,7 @@ TEST_F(WidgetKit, FileListOnAMissingFolderFailsAndKeepsItsPath)
     prefix.file(QStringLiteral("C:\\Maps\\a.gmx"));
     FileListBox list(files, QStringLiteral("File1"), &window);
     list.setPath(QStringLiteral("C:\\Maps"));
-    try {
-        list.setPath(QStringLiteral("C:\\Nope"));
-        ADD_FAILURE() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.number(), FailureNumber::PathNotFound);
-    }
+    test::ExpectFailure(FailureNumber::PathNotFound, [&] { list.setPath(QStringLiteral("C:\\Nope")); });
     EXPECT_EQ(list.path(), QStringLiteral("C:\\Maps"));
     EXPECT_EQ(list.names(), QStringList{QStringLiteral("a.gmx")});
 }
@@ -168,12 +164,8 @@ TEST_F(WidgetKit, AMissingPictureFailsAndKeepsTheOldOne)
     SupportImages images(files, programFolder());
     ImageButton button(images, QStringLiteral("Image9"), &window);
     button.setPicture(QStringLiteral("StoreMapOff.bmp"));
-    try {
-        button.setPicture(QStringLiteral("Nothing.bmp"));
-        ADD_FAILURE() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.number(), FailureNumber::FileNotFound);
-    }
+    test::ExpectFailure(FailureNumber::FileNotFound,
+                        [&] { button.setPicture(QStringLiteral("Nothing.bmp")); });
     EXPECT_EQ(button.pictureName(), QStringLiteral("StoreMapOff.bmp"));
     button.clearPicture();
     EXPECT_EQ(button.pictureName(), QString());
