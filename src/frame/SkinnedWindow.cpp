@@ -10,6 +10,27 @@
 
 namespace zv {
 
+namespace {
+
+// The skin picture each skinned window paints.
+QString SkinPictureOf(const QString& window)
+{
+    static const std::pair<const char*, const char*> kSkins[] = {
+        {"MapMain", "Skin MapMain.bmp"},       {"Startup", "Skin Startup.bmp"},
+        {"MapManager", "Skin MapManager.bmp"}, {"FindMaps", "Skin FindMaps.bmp"},
+        {"ListMaps", "Skin ListMaps.bmp"},     {"Install", "Skin Install.bmp"},
+        {"Help1", "Skin Help1.bmp"},           {"Help2", "Skin Help2.bmp"},
+        {"Help3", "Skin Help3.bmp"},
+    };
+    for (const auto& [name, skin] : kSkins) {
+        if (window == QLatin1String(name))
+            return QString::fromLatin1(skin);
+    }
+    return QString();
+}
+
+} // namespace
+
 DesignScale::DesignScale(const Screen& screen)
     : m_fx(TwipsPerDesignPixel / screen.twipsPerPixelX()),
       m_fy(TwipsPerDesignPixel / screen.twipsPerPixelY())
@@ -46,7 +67,7 @@ SkinnedWindow::SkinnedWindow(const QString& name, QWidget* clientArea, const Sup
     Q_ASSERT(info);
     setFixedSize(m_scale.size(info->clientArea.width(), info->clientArea.height()));
     try {
-        m_skin = images.load(QStringLiteral("Skin ") + name + QStringLiteral(".bmp"));
+        m_skin = images.load(SkinPictureOf(name));
     } catch (const Failure&) {
         // Without its skin the window shows its background colour.
     }
