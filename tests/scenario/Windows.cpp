@@ -1,0 +1,39 @@
+#include "Windows.h"
+
+#include <QStringList>
+
+namespace zv::scenario {
+
+namespace {
+
+struct WindowRow {
+    const char* name;
+    bool built;
+};
+
+constexpr WindowRow kWindows[] = {
+    {"MDIForm1", true},  {"Startup", true},   {"MapMain", false}, {"MapManager", false},
+    {"FindMaps", false}, {"ListMaps", false}, {"Grabber", false}, {"Install", false},
+    {"Help1", false},    {"Help2", false},    {"Help3", false},
+};
+
+} // namespace
+
+WindowKind KindOfWindow(const QString& name)
+{
+    for (const WindowRow& row : kWindows) {
+        if (name == QLatin1String(row.name))
+            return row.built ? WindowKind::Built : WindowKind::NotBuilt;
+    }
+    return WindowKind::Unknown;
+}
+
+QString WindowNames()
+{
+    QStringList names;
+    for (const WindowRow& row : kWindows)
+        names.append(QLatin1String(row.name));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace zv::scenario
