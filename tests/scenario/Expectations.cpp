@@ -153,18 +153,18 @@ void TextLike(Scenario& scenario, const QStringList& words)
                TextOfSubject(scenario, words.at(0)));
 }
 
-void Open(Scenario& scenario, const QStringList& words)
+// Fails unless a yes-or-no property of a window or control is as expected.
+void ExpectFlag(const QString& name, bool seen, bool expected, const char* yes, const char* no)
 {
-    if (!scenario.findWindow(words.at(0)))
-        Fail(QStringLiteral("expected ") + words.at(0) +
-             QStringLiteral(" to be loaded, saw it closed"));
+    if (seen != expected)
+        Fail(QStringLiteral("expected ") + name + QStringLiteral(" to be ") +
+             QLatin1String(expected ? yes : no) + QStringLiteral(", saw it ") +
+             QLatin1String(seen ? yes : no));
 }
 
-void Closed(Scenario& scenario, const QStringList& words)
+bool IsLoaded(Scenario& scenario, const QString& name)
 {
-    if (scenario.findWindow(words.at(0)))
-        Fail(QStringLiteral("expected ") + words.at(0) +
-             QStringLiteral(" to be closed, saw it loaded"));
+    return scenario.findWindow(name) != nullptr;
 }
 
 bool IsShown(Scenario& scenario, const QString& name)
@@ -173,38 +173,40 @@ bool IsShown(Scenario& scenario, const QString& name)
     return subject.entry ? MenuEntryVisible(*subject.entry) : subject.widget->isVisible();
 }
 
-void Visible(Scenario& scenario, const QStringList& words)
-{
-    if (!IsShown(scenario, words.at(0)))
-        Fail(QStringLiteral("expected ") + words.at(0) +
-             QStringLiteral(" to be shown, saw it hidden"));
-}
-
-void Hidden(Scenario& scenario, const QStringList& words)
-{
-    if (IsShown(scenario, words.at(0)))
-        Fail(QStringLiteral("expected ") + words.at(0) +
-             QStringLiteral(" to be hidden, saw it shown"));
-}
-
 bool Reacts(Scenario& scenario, const QString& name)
 {
     const Subject subject = SubjectOf(scenario, name);
     return subject.entry ? MenuEntryReacts(*subject.entry) : subject.widget->isEnabled();
 }
 
+void Open(Scenario& scenario, const QStringList& words)
+{
+    ExpectFlag(words.at(0), IsLoaded(scenario, words.at(0)), true, "loaded", "closed");
+}
+
+void Closed(Scenario& scenario, const QStringList& words)
+{
+    ExpectFlag(words.at(0), IsLoaded(scenario, words.at(0)), false, "loaded", "closed");
+}
+
+void Visible(Scenario& scenario, const QStringList& words)
+{
+    ExpectFlag(words.at(0), IsShown(scenario, words.at(0)), true, "shown", "hidden");
+}
+
+void Hidden(Scenario& scenario, const QStringList& words)
+{
+    ExpectFlag(words.at(0), IsShown(scenario, words.at(0)), false, "shown", "hidden");
+}
+
 void Enabled(Scenario& scenario, const QStringList& words)
 {
-    if (!Reacts(scenario, words.at(0)))
-        Fail(QStringLiteral("expected ") + words.at(0) +
-             QStringLiteral(" to be enabled, saw it disabled"));
+    ExpectFlag(words.at(0), Reacts(scenario, words.at(0)), true, "enabled", "disabled");
 }
 
 void Disabled(Scenario& scenario, const QStringList& words)
 {
-    if (Reacts(scenario, words.at(0)))
-        Fail(QStringLiteral("expected ") + words.at(0) +
-             QStringLiteral(" to be disabled, saw it enabled"));
+    ExpectFlag(words.at(0), Reacts(scenario, words.at(0)), false, "enabled", "disabled");
 }
 
 void Picture(Scenario& scenario, const QStringList& words)
