@@ -62,7 +62,6 @@ SkinnedWindow::SkinnedWindow(const QString& name, QWidget* clientArea, const Sup
     : QWidget(clientArea), m_images(images), m_screen(screen), m_scale(screen)
 {
     setObjectName(name);
-    setAttribute(Qt::WA_StyledBackground, false);
     const ShapedWindowInfo* info = FindShapedWindow(name);
     Q_ASSERT(info);
     setFixedSize(m_scale.size(info->clientArea.width(), info->clientArea.height()));

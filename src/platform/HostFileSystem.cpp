@@ -76,7 +76,7 @@ class ReplacingWriter {
 public:
     explicit ReplacingWriter(std::string target) : m_target(std::move(target))
     {
-        m_temp = ParentOf(m_target) + "/." + NameOf(m_target) + ".zv-XXXXXX";
+        m_temp = JoinHostPath(ParentOf(m_target), "." + NameOf(m_target) + ".zv-XXXXXX");
         Fd fd(::mkstemp(m_temp.data()));
         if (!fd.valid())
             ThrowErrno(m_target);
@@ -162,7 +162,7 @@ std::vector<Entry> ReadEntries(const std::string& hostFolder)
             continue;
         bool folder = entry->d_type == DT_DIR;
         if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK)
-            folder = IsFolder(hostFolder + '/' + name);
+            folder = IsFolder(JoinHostPath(hostFolder, name));
         entries.push_back({QString::fromStdString(name), folder});
     }
     return entries;
@@ -247,8 +247,8 @@ void HostFileSystem::rename(const QString& from, const QString& to)
     // is the source itself (a change of case).
     const auto [folder, name] = SplitLast(to);
     const std::string targetFolder = hostPath(folder);
-    const std::string target = targetFolder + (targetFolder.back() == '/' ? "" : "/") + name.toStdString();
-    const std::string existing = targetFolder + '/' + ResolveComponent(targetFolder, name);
+    const std::string target = JoinHostPath(targetFolder, name.toStdString());
+    const std::string existing = JoinHostPath(targetFolder, ResolveComponent(targetFolder, name));
     struct stat existingStat {};
     if (::lstat(existing.c_str(), &existingStat) == 0) {
         if (!SameFile(existingStat, sourceStat))
@@ -322,7 +322,7 @@ QStringList HostFileSystem::find(const QString& pattern, ListKind kind)
     QStringList names;
     if (!HasWildcards(wanted)) {
         const std::string name = ResolveComponent(hostFolder, wanted);
-        const std::string host = hostFolder + '/' + name;
+        const std::string host = JoinHostPath(hostFolder, name);
         if (Exists(host) && KindAccepts(kind, IsFolder(host)))
             names.append(QString::fromStdString(name));
         return names;

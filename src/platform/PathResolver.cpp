@@ -14,13 +14,6 @@ namespace zv {
 
 namespace {
 
-std::string Join(const std::string& folder, const std::string& name)
-{
-    if (folder.empty() || folder.back() == '/')
-        return folder + name;
-    return folder + '/' + name;
-}
-
 QStringList ComponentsOf(const QString& path)
 {
     return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
@@ -39,11 +32,18 @@ struct Start {
 
 } // namespace
 
+std::string JoinHostPath(const std::string& folder, const std::string& name)
+{
+    if (folder.empty() || folder.back() == '/')
+        return folder + name;
+    return folder + '/' + name;
+}
+
 std::string ResolveComponent(const std::string& hostFolder, const QString& name)
 {
     const std::string exact = name.toStdString();
     struct stat st {};
-    if (::lstat(Join(hostFolder, exact).c_str(), &st) == 0)
+    if (::lstat(JoinHostPath(hostFolder, exact).c_str(), &st) == 0)
         return exact;
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(hostFolder.empty() ? "." : hostFolder.c_str()),
                                             &::closedir);
@@ -91,7 +91,7 @@ std::string PathResolver::hostPath(const QString& programPath, const QString& cu
     }
     std::string host = start.hostFolder;
     for (const QString& component : folded)
-        host = Join(host, ResolveComponent(host, component));
+        host = JoinHostPath(host, ResolveComponent(host, component));
     return host;
 }
 

@@ -35,6 +35,9 @@ private:
     const DriveTable& m_drives;
 };
 
+// A host folder and a name with one "/" between them, also for the root "/".
+std::string JoinHostPath(const std::string& hostFolder, const std::string& name);
+
 // One path component matched against the entries of a host folder: the exact
 // name when present, else the first entry (in byte order) equal ignoring case,
 // else the name itself.
