@@ -2,7 +2,7 @@
 
 #include "frame/MDIForm1.h"
 #include "platform/Failure.h"
-#include "platform/ImageButton.h"
+#include "widgets/ImageButton.h"
 #include "platform/Screen.h"
 
 #include <QFrame>

@@ -2,8 +2,8 @@
 
 #include "Outcome.h"
 
-#include "platform/FileLists.h"
-#include "platform/ImageButton.h"
+#include "widgets/FileLists.h"
+#include "widgets/ImageButton.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -7,7 +7,7 @@
 
 #include "platform/DriveTable.h"
 #include "platform/HostFileSystem.h"
-#include "platform/ImageButton.h"
+#include "widgets/ImageButton.h"
 #include "platform/SupportImages.h"
 
 #include <QAction>

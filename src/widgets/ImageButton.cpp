@@ -1,23 +1,10 @@
 #include "ImageButton.h"
 
-#include "FileSystem.h"
-#include "SupportImages.h"
+#include "platform/SupportImages.h"
 
 #include <QMouseEvent>
 
 namespace zv {
-
-QString SupportImages::pathOf(const QString& name) const
-{
-    return m_programFolder + QStringLiteral("\\Support\\") + name;
-}
-
-QPixmap SupportImages::load(const QString& name) const
-{
-    QPixmap picture;
-    picture.loadFromData(m_files.readFile(pathOf(name)));
-    return picture;
-}
 
 ImageButton::ImageButton(const SupportImages& images, const QString& name, QWidget* parent)
     : QLabel(parent), m_images(images)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramPath.h"
+
 #include <QComboBox>
 #include <QListWidget>
 
@@ -83,10 +85,5 @@ signals:
 private:
     const Drives& m_drives;
 };
-
-// The parent of a folder ("C:\a\b" -> "C:\a", "C:\a" -> "C:\"); a root stays.
-QString ParentFolderOf(const QString& folder);
-// Joins a folder and a name with one "\" between them.
-QString JoinPath(const QString& folder, const QString& name);
 
 } // namespace zv

@@ -3,10 +3,10 @@
 
 #include "platform/Drives.h"
 #include "platform/Failure.h"
-#include "platform/FileLists.h"
 #include "platform/HostFileSystem.h"
-#include "platform/ImageButton.h"
 #include "platform/SupportImages.h"
+#include "widgets/FileLists.h"
+#include "widgets/ImageButton.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -110,18 +110,6 @@ TEST_F(WidgetKit, FolderListOpensSubFoldersAndTheParent)
     EXPECT_EQ(shown, (QStringList{QStringLiteral(".."), QStringLiteral("Rocky"), QStringLiteral("Wild Wings")}));
     list.openEntry(QStringLiteral(".."));
     EXPECT_EQ(list.path(), QStringLiteral("C:\\"));
-}
-
-TEST(ParentFolderOf, Table)
-{
-    const struct {
-        const char* folder;
-        const char* parent;
-    } cases[] = {{"C:\\a\\b", "C:\\a"}, {"C:\\a", "C:\\"}, {"C:\\", "C:\\"}, {"C:\\a\\b\\", "C:\\a"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ParentFolderOf(QString::fromLatin1(c.folder)), QString::fromLatin1(c.parent)) << c.folder;
-    EXPECT_EQ(JoinPath(QStringLiteral("C:\\"), QStringLiteral("x")), QStringLiteral("C:\\x"));
-    EXPECT_EQ(JoinPath(QStringLiteral("C:\\a"), QStringLiteral("x")), QStringLiteral("C:\\a\\x"));
 }
 
 TEST_F(WidgetKit, DriveListShowsTheDrivesThatExist)
