@@ -10,16 +10,43 @@
 
 namespace zv {
 
+namespace {
+
+// Marks a window that has been unloaded but not yet deleted (its own handler
+// may still be on the stack), so that it no longer counts as loaded.
+const char* const kUnloaded = "unloaded";
+
+} // namespace
+
 Program::Program(ProgramHost host)
     : m_host(std::move(host)),
       m_services{m_host.files, m_host.drives, m_host.pointer, m_host.events, m_host.programFolder},
-      m_images(m_host.files, m_host.programFolder)
+      m_images(m_host.files, m_host.programFolder),
+      m_context{m_state,          m_services,    m_host.messages, m_host.addresses,
+                m_host.launcher,  m_host.screen, m_images,        *this}
 {
+    registerWindows();
 }
 
 Program::~Program()
 {
-    delete m_startup.data();
+    if (m_frame) {
+        for (QWidget* child : m_frame->clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            delete child;
+    }
+}
+
+void Program::registerWindows()
+{
+    m_windowBuilders = {
+        {QStringLiteral("Startup"),
+         [this]() -> QWidget* {
+             auto* startup = new Startup(m_context);
+             startup->setHandovers({[this] { repairMaps(); }, [this] { openConsole(); },
+                                    [this] { unload(QStringLiteral("Startup")); }});
+             return startup;
+         }},
+    };
 }
 
 void Program::StartProgram()
@@ -32,15 +59,13 @@ void Program::StartProgram()
         m_frame->setGeometry(screen->availableGeometry());
     m_frame->showMaximized();
 
-    m_startup = new Startup(m_state, m_services, m_host.messages, *m_frame, m_images, m_host.screen);
-    m_startup->setHandovers({[this] { repairMaps(); }, [this] { openConsole(); },
-                             [this] { closeSelection(); }});
-    m_startup->placeOnScreen();
-    m_startup->showChoice();
+    auto* startup = static_cast<Startup*>(load(QStringLiteral("Startup")));
+    startup->placeOnScreen();
+    startup->showChoice();
 
     m_host.pointer.showDefault();
-    m_startup->show();
-    m_startup->raise();
+    startup->show();
+    startup->raise();
 }
 
 void Program::wireFrame()
@@ -55,13 +80,45 @@ QWidget* Program::window(const QString& name) const
 {
     if (m_ended || !m_frame)
         return nullptr;
+    return loaded(name);
+}
+
+QWidget* Program::loaded(const QString& name) const
+{
+    if (!m_frame)
+        return nullptr;
     if (name == m_frame->objectName())
         return m_frame.get();
     for (QWidget* child : m_frame->clientArea()->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly)) {
-        if (!child->property("unloaded").toBool())
+        if (!child->property(kUnloaded).toBool())
             return child;
     }
     return nullptr;
+}
+
+QWidget* Program::load(const QString& name)
+{
+    if (QWidget* window = loaded(name))
+        return window;
+    const auto builder = m_windowBuilders.constFind(name);
+    if (builder == m_windowBuilders.cend())
+        return nullptr;
+    QWidget* window = (*builder)();
+    if (auto* form = dynamic_cast<Form*>(window))
+        form->Load();
+    return window;
+}
+
+void Program::unload(const QString& name)
+{
+    QWidget* window = loaded(name);
+    if (!window || window == m_frame.get())
+        return;
+    window->setProperty(kUnloaded, true);
+    if (auto* form = dynamic_cast<Form*>(window))
+        form->Unload();
+    window->hide();
+    window->deleteLater(); // its own handler may still be on the stack
 }
 
 void Program::openConsole()
@@ -72,16 +129,6 @@ void Program::openConsole()
 void Program::repairMaps()
 {
     // The stock-map repair runs here once it exists.
-}
-
-void Program::closeSelection()
-{
-    if (!m_startup)
-        return;
-    m_startup->Unload();
-    m_startup->hide();
-    m_startup->setProperty("unloaded", true);
-    m_startup->deleteLater(); // its click handler is still on the stack
 }
 
 void Program::endProgram()

@@ -2,9 +2,11 @@
 
 #include "core/ProgramState.h"
 #include "core/Services.h"
+#include "frame/Forms.h"
+#include "frame/WindowContext.h"
 #include "platform/SupportImages.h"
 
-#include <QPointer>
+#include <QHash>
 #include <QWidget>
 
 #include <functional>
@@ -17,7 +19,6 @@ class Launcher;
 class MDIForm1;
 class MessageBoxes;
 class Screen;
-class Startup;
 
 // Everything the program takes from its host; the real one comes from main,
 // tests and the scenario runner give their own.
@@ -35,10 +36,10 @@ struct ProgramHost {
 };
 
 // One run of the program: its state, its frame and the windows in it.
-class Program {
+class Program final : private Forms {
 public:
     explicit Program(ProgramHost host);
-    ~Program();
+    ~Program() override;
 
     // The entry routine: the frame, then the selection window waiting for a click.
     void StartProgram();
@@ -51,18 +52,26 @@ public:
     bool hasEnded() const { return m_ended; }
 
 private:
+    // Forms
+    QWidget* loaded(const QString& name) const override;
+    QWidget* load(const QString& name) override;
+    void unload(const QString& name) override;
+    MDIForm1& mainFrame() const override { return *m_frame; }
+    void endProgram() override;
+
+    // How each window is built, by name.
+    void registerWindows();
     void wireFrame();
     void openConsole();
     void repairMaps();
-    void closeSelection();
-    void endProgram();
 
     ProgramHost m_host;
     ProgramState m_state;
     Services m_services;
     SupportImages m_images;
+    WindowContext m_context;
     std::unique_ptr<MDIForm1> m_frame;
-    QPointer<Startup> m_startup;
+    QHash<QString, std::function<QWidget*()>> m_windowBuilders;
     bool m_ended = false;
 };
 

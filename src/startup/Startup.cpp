@@ -24,15 +24,16 @@ template <typename Control> Control* Named(Control* control, const QString& name
 
 } // namespace
 
-Startup::Startup(ProgramState& state, const Services& services, MessageBoxes& messages,
-                 MDIForm1& frame, const SupportImages& images, const Screen& screen)
-    : SkinnedWindow(QStringLiteral("Startup"), frame.clientArea(), images, screen), m_state(state),
-      m_services(services), m_messages(messages), m_frame(frame),
+Startup::Startup(const WindowContext& context)
+    : SkinnedWindow(QStringLiteral("Startup"), context.forms.mainFrame().clientArea(), context.images,
+                    context.screen),
+      m_state(context.state), m_services(context.services), m_messages(context.messages),
+      m_frame(context.forms.mainFrame()),
       Shape1(Named(new QFrame(this), QStringLiteral("Shape1"))),
       Label1(Named(new QLabel(QStringLiteral("Please select a game:"), this), QStringLiteral("Label1"))),
       ProgressBar1(Named(new QProgressBar(this), QStringLiteral("ProgressBar1"))),
-      Image1(new ImageButton(images, QStringLiteral("Image1"), this)),
-      Image2(new ImageButton(images, QStringLiteral("Image2"), this))
+      Image1(new ImageButton(context.images, QStringLiteral("Image1"), this)),
+      Image2(new ImageButton(context.images, QStringLiteral("Image2"), this))
 {
     place(Shape1, 123, 136, 161, 31);
     place(Label1, 18, 165, 370, 19);
@@ -59,7 +60,6 @@ Startup::Startup(ProgramState& state, const Services& services, MessageBoxes& me
     }
     connect(Image1, &ImageButton::clicked, this, &Startup::Image1_Click);
     connect(Image2, &ImageButton::clicked, this, &Startup::Image2_Click);
-    Load();
 }
 
 void Startup::Load()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/StartupSequence.h"
+#include "frame/Forms.h"
 #include "frame/SkinnedWindow.h"
+#include "frame/WindowContext.h"
 
 class QFrame;
 class QLabel;
@@ -15,17 +17,16 @@ class MessageBoxes;
 
 // The game selection window: two game pictures to choose from, then the
 // caption and the progress bar of the start-up sequence.
-class Startup final : public SkinnedWindow, public StartupView {
+class Startup final : public SkinnedWindow, public StartupView, public Form {
     Q_OBJECT
 public:
-    Startup(ProgramState& state, const Services& services, MessageBoxes& messages, MDIForm1& frame,
-            const SupportImages& images, const Screen& screen);
+    explicit Startup(const WindowContext& context);
 
     void setHandovers(StartupHandovers handovers) { m_handovers = std::move(handovers); }
 
-    // The window's Load and Unload.
-    void Load();
-    void Unload();
+    // Form
+    void Load() override;
+    void Unload() override;
 
     // Near the middle of the screen, a little above it.
     void placeOnScreen();
