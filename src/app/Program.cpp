@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "core/MapRepair.h"
 #include "frame/MDIForm1.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pointer.h"
@@ -128,7 +129,7 @@ void Program::openConsole()
 
 void Program::repairMaps()
 {
-    // The stock-map repair runs here once it exists.
+    RepairMaps(m_state, m_services);
 }
 
 void Program::endProgram()

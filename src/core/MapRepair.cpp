@@ -1,0 +1,9 @@
+#include "MapRepair.h"
+
+namespace zv {
+
+void RepairMaps(const ProgramState&, const Services&)
+{
+}
+
+} // namespace zv
