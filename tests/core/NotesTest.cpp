@@ -15,6 +15,7 @@
 namespace zv {
 namespace {
 
+using test::PrefixWithDriveC;
 using test::RecordingMessages;
 using test::TestPrefix;
 using test::TestServices;
@@ -172,10 +173,6 @@ TEST(NotesFile, AFileOfManyRecordsStopsAtTheLimit)
 }
 
 // --- the note operations on the program folder --------------------------------------------------
-
-struct PrefixWithDriveC : TestPrefix {
-    PrefixWithDriveC() { addDrive('C'); }
-};
 
 const QString kNotepad = QStringLiteral("Notepad.txt");
 
