@@ -39,6 +39,12 @@ protected:
 
     void repair() { RepairMaps(state, host.services); }
 
+    void strayArcticCircle()
+    {
+        prefix.file(kTemp + QStringLiteral("\\Arctic Circle.gmx"), "arctic");
+        prefix.file(kTemp + QStringLiteral("\\Arctic.bmp"), "arctic preview");
+    }
+
     // What a folder holds besides maps: "NAME <- PICTURE" for a copy of a
     // Support picture, "NAME: CONTENT" for anything else.
     QStringList previewsIn(const QString& folder) const
@@ -232,8 +238,7 @@ TEST_F(MapRepairTest, StrayMapsStayWhereTheyAreWithoutAnRmth3Folder)
 TEST_F(MapRepairTest, AStrayMapWhoseCopyFailsIsNotDeleted)
 {
     const QString rm = MapsFolderOf(kRocky);
-    prefix.file(kTemp + QStringLiteral("\\Arctic Circle.gmx"), "arctic");
-    prefix.file(kTemp + QStringLiteral("\\Arctic.bmp"), "arctic preview");
+    strayArcticCircle();
     host.files.failOn(Op::Copy, rm + QStringLiteral("\\Arctic Circle.gmx"), FailureNumber::DiskFull);
     repair();
     EXPECT_EQ(prefix.content(kTemp + QStringLiteral("\\Arctic Circle.gmx")), "arctic");
@@ -245,8 +250,7 @@ TEST_F(MapRepairTest, AStrayMapWhoseCopyFailsIsNotDeleted)
 TEST_F(MapRepairTest, AStrayMapThatCannotBeDeletedIsCopiedWithItsPreview)
 {
     const QString rm = MapsFolderOf(kRocky);
-    prefix.file(kTemp + QStringLiteral("\\Arctic Circle.gmx"), "arctic");
-    prefix.file(kTemp + QStringLiteral("\\Arctic.bmp"), "arctic preview");
+    strayArcticCircle();
     host.files.failOn(Op::Delete, kTemp + QStringLiteral("\\Arctic Circle.gmx"), FailureNumber::PermissionDenied);
     repair();
     EXPECT_EQ(prefix.content(rm + QStringLiteral("\\Arctic Circle.gmx")), "arctic");

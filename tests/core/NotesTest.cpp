@@ -1,4 +1,5 @@
 #include "ExpectFailure.h"
+#include "FileSizeLimit.h"
 #include "TestServices.h"
 
 #include "core/CodePage1252.h"
@@ -9,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace zv {
 namespace {
@@ -333,17 +332,10 @@ INSTANTIATE_TEST_SUITE_P(Numbers, FailedSaves,
 TEST_F(NotesTest, AWriteRunningOutOfRoomKeepsTheOldFile)
 {
     writeNotesFile(kTwoNotes);
-    struct rlimit saved {};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 1024;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool stored = store(QStringLiteral("Creek.gmx"), QString(4096, u'x'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_FALSE(stored);
+    {
+        const test::FileSizeLimit limit(1024);
+        EXPECT_FALSE(store(QStringLiteral("Creek.gmx"), QString(4096, u'x')));
+    }
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith(QStringLiteral("61: "))) << messages.shown[0].toStdString();
     EXPECT_EQ(notesFile(), kTwoNotes);
