@@ -24,8 +24,8 @@ void Check(bool holds, const char* what)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace zv;
-    const NoteTable table =
-        ReadNotesFile(QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const NoteTable table = ReadNotesFile(
+        QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     Check(table.lastIndex >= 0 && table.lastIndex <= kMaxNoteEntries, "entry count out of range");
     Check(table.names.size() == table.lastIndex + 1 && table.notes.size() == table.lastIndex + 1,
           "lists and entry count disagree");

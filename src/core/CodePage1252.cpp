@@ -48,7 +48,8 @@ QString DecodeCp1252(QByteArrayView bytes)
     QChar* out = text.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(kHighControls[byte - 0x80]) : QChar(char16_t(byte));
+        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(kHighControls[byte - 0x80])
+                                                : QChar(char16_t(byte));
     }
     return text;
 }

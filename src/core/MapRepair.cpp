@@ -13,6 +13,8 @@ namespace zv {
 
 namespace {
 
+// clang-format off
+
 // RMTH3 files taken from fixed places into the RMTH3 maps folder, keeping
 // their names; one row is a map and its preview.
 struct StrayMap {
@@ -137,6 +139,8 @@ const char* const kRmth3PreviewSet[] = {
     "Pronghorn Point.gmx",
 };
 
+// clang-format on
+
 QString Text(const char* latin1)
 {
     return QString::fromLatin1(latin1);
@@ -232,7 +236,8 @@ void WriteRmth3Previews(const Services& services, const QString& rm)
 {
     for (const ShortPreview& row : kRmth3ShortPreviewSet) {
         const QString preview = Text(row.preview);
-        WritePreviews(services, rm, Text(row.map), BaseNamePicture(row.map), std::span(&preview, 1));
+        WritePreviews(services, rm, Text(row.map), BaseNamePicture(row.map),
+                      std::span(&preview, 1));
     }
     for (const char* map : kRmth3PreviewSet) {
         const QString picture = BaseNamePicture(map);

@@ -43,15 +43,46 @@ QString FileNameOf(const QString& path)
     return path.mid(path.lastIndexOf(u'\\') + 1);
 }
 
-// The first entry the notes file cannot hold as it stands, as the message
-// that says so; empty when every entry fits.
+QString NameRefusal(const QString& mapName)
+{
+    const QString keep = QStringLiteral(" Rename the map to keep notes for it.");
+    if (mapName.contains(u'"')) {
+        return QStringLiteral("Notes cannot be kept for the map %1: the notes file cannot hold a "
+                              "double quote (\") in a map name.")
+                   .arg(mapName) +
+               keep;
+    }
+    if (const QStringList outside = CharactersOutsideCp1252(mapName); !outside.isEmpty()) {
+        return QStringLiteral("Notes cannot be kept for the map %1: the notes file cannot hold "
+                              "these characters of its name: %2.")
+                   .arg(mapName, outside.join(QLatin1Char(' '))) +
+               keep;
+    }
+    return {};
+}
+
+QString TextRefusal(const QString& text)
+{
+    if (const QStringList outside = CharactersOutsideCp1252(text); !outside.isEmpty()) {
+        return QStringLiteral("This note cannot be saved: the notes file cannot hold these "
+                              "characters of it: %1. Remove them and save again.")
+            .arg(outside.join(QLatin1Char(' ')));
+    }
+    return {};
+}
+
+// Why the notes file cannot hold the table as it stands; empty when it can.
+// (A double quote in a name read from a damaged file is written as a
+// typographic one.)
 QString TableRefusal(const NoteTable& table)
 {
     for (int k = 1; k <= table.lastIndex; ++k) {
         const QString name = table.names.value(k);
-        const QString note = table.notes.value(k);
-        if (!CharactersOutsideCp1252(name).isEmpty() || !CharactersOutsideCp1252(note).isEmpty())
-            return NoteRefusal(name, note);
+        QString refusal = CharactersOutsideCp1252(name).isEmpty() ? QString() : NameRefusal(name);
+        if (refusal.isEmpty())
+            refusal = TextRefusal(table.notes.value(k));
+        if (!refusal.isEmpty())
+            return refusal;
     }
     return {};
 }
@@ -63,13 +94,23 @@ void ReclaimBlanks(NoteTable& table)
     QStringList notes{QString()};
     for (int k = 1; k <= table.lastIndex; ++k) {
         if (!table.names.value(k).isEmpty()) {
-            names.append(table.names[k]);
-            notes.append(table.notes[k]);
+            names.append(table.names.value(k));
+            notes.append(table.notes.value(k));
         }
     }
     table.names = names;
     table.notes = notes;
     table.lastIndex = static_cast<std::int16_t>(names.size() - 1);
+}
+
+// Every line break as CR LF, as the file and the Windows text box keep them.
+QString WithWindowsLineBreaks(const QString& text)
+{
+    QString result = text;
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(u'\r', u'\n');
+    result.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return result;
 }
 
 void MakeRoomFor(NoteTable& table, int index)
@@ -166,7 +207,7 @@ bool StoreNoteEntry(NoteTable& table, const QString& mapName, const QString& tex
     ++table.lastIndex;
     MakeRoomFor(table, table.lastIndex);
     table.names[table.lastIndex] = mapName;
-    table.notes[table.lastIndex] = StorableNoteText(text);
+    table.notes[table.lastIndex] = StorableNoteText(WithWindowsLineBreaks(text));
 
     if (!SaveNotes(table, services, messages)) {
         table = onDisk;
@@ -191,23 +232,8 @@ QString NoteRefusal(const QString& mapName, const QString& text)
 {
     if (mapName.isEmpty())
         return QStringLiteral("Select a map for these notes.");
-    const QString keep = QStringLiteral(" Rename the map to keep notes for it.");
-    if (mapName.contains(u'"')) {
-        return QStringLiteral("Notes cannot be kept for the map %1: the notes file cannot hold a "
-                              "double quote (\") in a map name.")
-                   .arg(mapName) + keep;
-    }
-    if (const QStringList outside = CharactersOutsideCp1252(mapName); !outside.isEmpty()) {
-        return QStringLiteral("Notes cannot be kept for the map %1: the notes file cannot hold "
-                              "these characters of its name: %2.")
-                   .arg(mapName, outside.join(QLatin1Char(' '))) + keep;
-    }
-    if (const QStringList outside = CharactersOutsideCp1252(text); !outside.isEmpty()) {
-        return QStringLiteral("This note cannot be saved: the notes file cannot hold these "
-                              "characters of it: %1. Remove them and save again.")
-            .arg(outside.join(QLatin1Char(' ')));
-    }
-    return {};
+    const QString refusal = NameRefusal(mapName);
+    return refusal.isEmpty() ? TextRefusal(text) : refusal;
 }
 
 } // namespace zv

@@ -55,9 +55,10 @@ bool SaveNotes(NoteTable& table, const Services& services, MessageBoxes& message
 // The save button's work once the map's name is known: the table is read
 // again, the note becomes the last entry, every earlier entry of that name is
 // blanked, and the table is saved. A double quote in the text is stored as a
-// typographic quote (the file cannot hold it). Returns false when the note
-// was not saved; the user has been told why, and the table is what the file
-// holds. Never throws.
+// typographic quote (the file cannot hold it), a line break of any kind as
+// CR LF. Returns false when the note was not saved (see NoteRefusal; a full
+// table; a file that cannot be read or written): the user has been told why,
+// and the table is what the file holds. Never throws.
 bool StoreNoteEntry(NoteTable& table, const QString& mapName, const QString& text,
                     const Services& services, MessageBoxes& messages);
 

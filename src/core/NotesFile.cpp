@@ -173,7 +173,8 @@ NoteTable ReadNotesFile(QByteArrayView bytes)
         const FieldReader::Outcome nameRead = reader.next(name);
         if (nameRead == FieldReader::Outcome::End && !count)
             break;
-        if (nameRead != FieldReader::Outcome::Read || reader.next(note) != FieldReader::Outcome::Read) {
+        if (nameRead != FieldReader::Outcome::Read ||
+            reader.next(note) != FieldReader::Outcome::Read) {
             damaged = true;
             break;
         }
@@ -195,7 +196,8 @@ QByteArray NotesFileBytes(const NoteTable& table)
     const int last = std::max<int>(table.lastIndex, 0);
     QByteArray bytes = QByteArray::number(last) + kLineEnd;
     for (int k = 1; k <= last; ++k)
-        bytes += FieldBytes(table.names.value(k)) + ',' + FieldBytes(table.notes.value(k)) + kLineEnd;
+        bytes +=
+            FieldBytes(table.names.value(k)) + ',' + FieldBytes(table.notes.value(k)) + kLineEnd;
     return bytes;
 }
 

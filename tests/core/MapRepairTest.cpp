@@ -111,7 +111,8 @@ const PreviewCase kPreviewCases[] = {
      {"Suwanee County.bmp <- Suwanee County.bmp", "Suwanee.bmp <- Suwanee County.bmp"}},
     {"target_range", true, "ww_target_range.gmx", Where::Maps,
      {"target.bmp <- ww_target_range.bmp", "ww_target_range.bmp <- ww_target_range.bmp"}, {}},
-    {"bhwwe_base_name", true, "GaffCreek_WY.gmx", Where::Maps, {"GaffCreek_WY.bmp <- GaffCreek_WY.bmp"}, {}},
+    {"bhwwe_base_name", true, "GaffCreek_WY.gmx", Where::Maps,
+     {"GaffCreek_WY.bmp <- GaffCreek_WY.bmp"}, {}},
     {"olney_in_storage_only", false, "Olney.gmx", Where::Storage, {},
      {"Olney.bmp <- Olney.bmp", "bigfoot.bmp <- Olney.bmp"}},
     {"arctic_in_both_gets_it_in_maps_only", false, "Arctic Circle.gmx", Where::Both,
@@ -196,7 +197,8 @@ TEST_F(MapRepairTest, AFailingStepIsSkippedAndTheRestGoesOn)
     host.files.failOn(Op::List, bh + QStringLiteral("\\BattleCreek_MI.gmx"), FailureNumber::DiskNotReady);
     state.BhwweRepairDue = true;
     repair();
-    EXPECT_EQ(previewsIn(bh), (QStringList{"Biesbosch_NL.bmp <- Biesbosch_NL.bmp", "LA_01.bmp <- LA_01.bmp"}));
+    EXPECT_EQ(previewsIn(bh),
+              (QStringList{"Biesbosch_NL.bmp <- Biesbosch_NL.bmp", "LA_01.bmp <- LA_01.bmp"}));
 }
 
 TEST_F(MapRepairTest, ShowsTheBusyPointerWhileItRuns)
@@ -214,7 +216,8 @@ TEST_F(MapRepairTest, StrayMapsMoveIntoTheRmth3MapsFolder)
     prefix.file(kTemp + QStringLiteral("\\Rocky Ranch, CA.gmx"), "ranch");
     prefix.file(kTemp + QStringLiteral("\\Rocky.bmp"), "ranch preview");
     prefix.file(kTemp + QStringLiteral("\\Point.bmp"), "a preview without its map");
-    prefix.file(QStringLiteral("C:\\Program Files\\Rocky Mountain Trophy Hunter\\Home\\Maps\\Blue Lake Mt NY.gmx"),
+    prefix.file(QStringLiteral(
+                    "C:\\Program Files\\Rocky Mountain Trophy Hunter\\Home\\Maps\\Blue Lake Mt NY.gmx"),
                 "blue");
     repair(); // with no repair due: the stray maps move at every start
 
@@ -251,7 +254,8 @@ TEST_F(MapRepairTest, AStrayMapThatCannotBeDeletedIsCopiedWithItsPreview)
 {
     const QString rm = MapsFolderOf(kRocky);
     strayArcticCircle();
-    host.files.failOn(Op::Delete, kTemp + QStringLiteral("\\Arctic Circle.gmx"), FailureNumber::PermissionDenied);
+    host.files.failOn(Op::Delete, kTemp + QStringLiteral("\\Arctic Circle.gmx"),
+                      FailureNumber::PermissionDenied);
     repair();
     EXPECT_EQ(prefix.content(rm + QStringLiteral("\\Arctic Circle.gmx")), "arctic");
     EXPECT_EQ(prefix.content(rm + QStringLiteral("\\Arctic.bmp")), "arctic preview");
@@ -270,7 +274,8 @@ TEST_F(MapRepairTest, AMapAlreadyInItsPlaceIsKept)
         prefix.file(maps + QStringLiteral("\\Nassau.bmp"), "nassau preview");
         state.Rmth3Folder = folder;
         repair();
-        EXPECT_EQ(prefix.content(maps + QStringLiteral("\\Nassau_FL.gmx")), "nassau") << folder.toStdString();
+        EXPECT_EQ(prefix.content(maps + QStringLiteral("\\Nassau_FL.gmx")), "nassau")
+            << folder.toStdString();
         EXPECT_EQ(prefix.content(maps + QStringLiteral("\\Nassau.bmp")), "nassau preview");
     }
 }

@@ -215,7 +215,8 @@ TEST_F(NotesTest, FirstLoadCreatesTheFileWithCountZero)
 TEST_F(NotesTest, NotesRoundTripThroughTheFile)
 {
     LoadNotes(table, host.services);
-    ASSERT_TRUE(store(QStringLiteral("Marsh.gmx"), QStringLiteral("Ducks at dawn.\r\nBring waders.\r\n")));
+    ASSERT_TRUE(store(QStringLiteral("Marsh.gmx"),
+                      QStringLiteral("Ducks at dawn.\r\nBring waders.\r\n")));
     EXPECT_EQ(notesFile(), "1\r\n\"Marsh.gmx\",\"Ducks at dawn.\r\nBring waders.\r\n\"\r\n");
     ASSERT_TRUE(store(QStringLiteral("Empty.gmx"), QString()));
     ASSERT_TRUE(store(QStringLiteral("MARSH.GMX"), QStringLiteral("upper")));
@@ -232,6 +233,15 @@ TEST_F(NotesTest, NotesRoundTripThroughTheFile)
     EXPECT_EQ(noteOnDisk(QStringLiteral("Empty.gmx")), QString());
     EXPECT_EQ(noteOnDisk(QStringLiteral("marsh.gmx")), std::nullopt);
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(NotesTest, LineBreaksAreStoredAsTheWindowsProgramStoresThem)
+{
+    LoadNotes(table, host.services);
+    ASSERT_TRUE(store(QStringLiteral("Marsh.gmx"), QStringLiteral("a\nb\rc\r\nd\n\n")));
+    EXPECT_EQ(notesFile(), "1\r\n\"Marsh.gmx\",\"a\r\nb\r\nc\r\nd\r\n\r\n\"\r\n");
+    EXPECT_EQ(LookUpNote(table, QStringLiteral("Marsh.gmx")),
+              QStringLiteral("a\r\nb\r\nc\r\nd\r\n\r\n"));
 }
 
 TEST_F(NotesTest, StoringKeepsANoteTheWindowsProgramWrote)
@@ -255,18 +265,21 @@ TEST(LookUpNote, TheLastMatchWins)
 
 // --- text the file cannot hold ------------------------------------------------------------------
 
-const QByteArray kTwoNotes = QByteArrayLiteral("2\r\n\"Marsh.gmx\",\"first\"\r\n\"Pond.gmx\",\"second\"\r\n");
+const QByteArray kTwoNotes =
+    QByteArrayLiteral("2\r\n\"Marsh.gmx\",\"first\"\r\n\"Pond.gmx\",\"second\"\r\n");
 
 TEST_F(NotesTest, DoubleQuotesInANoteBecomeTypographicQuotes)
 {
     writeNotesFile(kTwoNotes);
-    ASSERT_TRUE(store(QStringLiteral("Creek.gmx"), QStringLiteral("\"Big\" (\"old\") buck, 6\" of snow")));
+    ASSERT_TRUE(
+        store(QStringLiteral("Creek.gmx"), QStringLiteral("\"Big\" (\"old\") buck, 6\" of snow")));
     EXPECT_EQ(notesFile(), "3" + kTwoNotes.mid(1) +
                                "\"Creek.gmx\",\"\x93" "Big\x94 (\x93" "old\x94) buck, 6\x94 of snow\"\r\n");
-    EXPECT_EQ(noteOnDisk(QStringLiteral("Creek.gmx")), QStringLiteral("“Big” (“old”) buck, 6” of snow"));
+    const QString stored = QStringLiteral("“Big” (“old”) buck, 6” of snow");
+    EXPECT_EQ(noteOnDisk(QStringLiteral("Creek.gmx")), stored);
     EXPECT_EQ(noteOnDisk(QStringLiteral("Marsh.gmx")), QStringLiteral("first"));
     EXPECT_EQ(noteOnDisk(QStringLiteral("Pond.gmx")), QStringLiteral("second"));
-    EXPECT_EQ(LookUpNote(table, QStringLiteral("Creek.gmx")), QStringLiteral("“Big” (“old”) buck, 6” of snow"))
+    EXPECT_EQ(LookUpNote(table, QStringLiteral("Creek.gmx")), stored)
         << "the table holds what the file holds";
 }
 
@@ -309,6 +322,18 @@ const RefusedCase kRefusedCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, RefusedNotes, ::testing::ValuesIn(kRefusedCases),
                          [](const auto& info) { return std::string(info.param.label); });
 
+TEST_F(NotesTest, ATableTheFileCannotHoldIsNotWritten)
+{
+    writeNotesFile(kTwoNotes);
+    LoadNotes(table, host.services);
+    table.notes[1] = QStringLiteral("\U0001F98C");
+    EXPECT_FALSE(SaveNotes(table, host.services, messages));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith(QStringLiteral("This note cannot be saved")))
+        << messages.shown[0].toStdString();
+    EXPECT_EQ(notesFile(), kTwoNotes);
+}
+
 // --- failures -----------------------------------------------------------------------------------
 
 class FailedSaves : public NotesTest, public ::testing::WithParamInterface<int> {};
@@ -319,7 +344,8 @@ TEST_P(FailedSaves, KeepTheOldFileAndTheTable)
     writeNotesFile(kTwoNotes);
     host.files.failOn(Op::Write, notesPath(), number);
     EXPECT_FALSE(store(QStringLiteral("Creek.gmx"), QStringLiteral("lost?")));
-    EXPECT_EQ(messages.shown, QStringList{QString::number(number) + QStringLiteral(": ") + DescriptionOf(number)});
+    EXPECT_EQ(messages.shown,
+              QStringList{QString::number(number) + QStringLiteral(": ") + DescriptionOf(number)});
     EXPECT_EQ(notesFile(), kTwoNotes);
     EXPECT_EQ(table.lastIndex, 2);
     EXPECT_EQ(LookUpNote(table, QStringLiteral("Creek.gmx")), std::nullopt);
@@ -339,7 +365,8 @@ TEST_F(NotesTest, AWriteRunningOutOfRoomKeepsTheOldFile)
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith(QStringLiteral("61: "))) << messages.shown[0].toStdString();
     EXPECT_EQ(notesFile(), kTwoNotes);
-    EXPECT_EQ(QDir(prefix.programHostFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{kNotepad})
+    EXPECT_EQ(QDir(prefix.programHostFolder()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{kNotepad})
         << "no half-written file is left behind";
 }
 
@@ -395,14 +422,16 @@ TEST_F(NotesTest, AnEarlierDamagedFileIsNotOverwritten)
     writeNotesFile("x\r\n\"a.gmx\",\"x\"\r\n");
     ASSERT_TRUE(store(QStringLiteral("c.gmx"), QStringLiteral("z")));
     EXPECT_EQ(prefix.programFileContent(QStringLiteral("Notepad (damaged).txt")), "earlier");
-    EXPECT_EQ(prefix.programFileContent(QStringLiteral("Notepad (damaged 2).txt")), "x\r\n\"a.gmx\",\"x\"\r\n");
+    EXPECT_EQ(prefix.programFileContent(QStringLiteral("Notepad (damaged 2).txt")),
+              "x\r\n\"a.gmx\",\"x\"\r\n");
     EXPECT_EQ(noteOnDisk(QStringLiteral("a.gmx")), QStringLiteral("x"));
 }
 
 TEST_F(NotesTest, ADamagedFileThatCannotBeKeptAsideIsNotReplaced)
 {
     writeNotesFile(kShortFile);
-    host.files.failOn(Op::Copy, DamagedNotesFilePath(host.services.programFolder), FailureNumber::DiskFull);
+    host.files.failOn(Op::Copy, DamagedNotesFilePath(host.services.programFolder),
+                      FailureNumber::DiskFull);
     EXPECT_FALSE(store(QStringLiteral("c.gmx"), QStringLiteral("z")));
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("61: ") + DescriptionOf(61)});
     EXPECT_EQ(notesFile(), kShortFile);
@@ -468,7 +497,8 @@ TEST_F(NotesTest, AFileFullOfNotesRefusesANewMapButTakesAReplacement)
     EXPECT_EQ(fresh.lastIndex, kMaxNoteEntries);
     EXPECT_EQ(LookUpNote(fresh, MapName(5)), QStringLiteral("replaced"));
     EXPECT_EQ(LookUpNote(fresh, MapName(4)), QStringLiteral("note 4"));
-    EXPECT_EQ(LookUpNote(fresh, MapName(kMaxNoteEntries)), QStringLiteral("note %1").arg(kMaxNoteEntries));
+    EXPECT_EQ(LookUpNote(fresh, MapName(kMaxNoteEntries)),
+              QStringLiteral("note %1").arg(kMaxNoteEntries));
 }
 
 } // namespace
