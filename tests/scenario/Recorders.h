@@ -3,12 +3,9 @@
 #include "platform/AddressOpener.h"
 #include "platform/Launcher.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtServices.h"
 
 #include <QStringList>
-
-namespace zv {
-class HostFileSystem;
-}
 
 namespace zv::scenario {
 
@@ -26,16 +23,24 @@ public:
     QStringList opened;
 };
 
-// Starts program files of the sandbox as the installer would, without Wine, and writes down
-// which ones it started.
+// Starts program files of the sandbox as the program's own launcher does (Windows programs
+// through Wine in the sandbox's prefix) and writes down which ones it started.
 class SandboxLauncher final : public Launcher {
 public:
-    explicit SandboxLauncher(const HostFileSystem& files) : m_files(files) {}
-    void start(const QString& programPath) override;
+    SandboxLauncher(const HostFileSystem& files, const DriveTable& drives)
+        : m_launcher(files, drives)
+    {
+    }
+    qint64 start(const QString& programPath) override
+    {
+        const qint64 id = m_launcher.start(programPath);
+        started.append(programPath);
+        return id;
+    }
     QStringList started;
 
 private:
-    const HostFileSystem& m_files;
+    QtLauncher m_launcher;
 };
 
 } // namespace zv::scenario
