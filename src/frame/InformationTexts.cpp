@@ -76,10 +76,10 @@ QString AboutThanks()
 
 QString AboutCredits()
 {
+    // The banner below the credit line opens the web site.
     return QStringLiteral(
-               "Zorvane 1.0 and 2.0 were written by the Zorvane developers. Questions and ideas "
-               "are welcome through the Zorvane web site, ") +
-           ProgramSiteBase + QStringLiteral(". Thank you for using Zorvane!");
+        "Zorvane 1.0 and 2.0 were written by the Zorvane developers. Questions and ideas are "
+        "welcome through the web site below. Thank you!");
 }
 
 QString TermsTitle()

@@ -85,9 +85,15 @@ Install::Install(const WindowContext& context)
     place(Label3, 62, 333, 382, 20);
     place(Image1, 438, 45, 20, 22);
 
-    const QString labelStyle = QStringLiteral("color: #e8e0c8; background: transparent;");
-    for (QLabel* label : {Label1, Label2, Label3})
-        label->setStyleSheet(labelStyle);
+    // The captions end at the boxes they name.
+    QFont small(QStringLiteral("Arial"));
+    small.setPointSizeF(7.5);
+    for (QLabel* label : {Label1, Label2, Label3}) {
+        label->setStyleSheet(QStringLiteral("color: #e8e0c8; background: transparent;"));
+        label->setFont(small);
+    }
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label3->setAlignment(Qt::AlignCenter);
     // The name is shown, not used: the file list's selection is what is started.
     Text1->setReadOnly(true);
