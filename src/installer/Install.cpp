@@ -49,12 +49,6 @@ QString RootOf(const QString& drive)
     return drive.left(1).toUpper() + QStringLiteral(":\\");
 }
 
-template <typename Control> Control* Named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
 } // namespace
 
 Install::Install(const WindowContext& context)

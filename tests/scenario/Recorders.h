@@ -1,27 +1,16 @@
 #pragma once
 
-#include "platform/AddressOpener.h"
+#include "TestServices.h"
+
 #include "platform/Launcher.h"
-#include "platform/MessageBoxes.h"
 #include "platform/QtServices.h"
 
 #include <QStringList>
 
 namespace zv::scenario {
 
-// Message boxes that never block: each text is written down and answered with OK.
-class RecordingMessageBoxes final : public MessageBoxes {
-public:
-    void show(const QString& text) override { shown.append(text); }
-    QStringList shown;
-};
-
-// The default web browser, as far as the program can tell.
-class RecordingAddressOpener final : public AddressOpener {
-public:
-    void open(const QString& address) override { opened.append(address); }
-    QStringList opened;
-};
+using test::RecordingAddressOpener;
+using test::RecordingMessageBoxes;
 
 // Starts program files of the sandbox as the program's own launcher does (Windows programs
 // through Wine in the sandbox's prefix) and writes down which ones it started.
