@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, when missing.
+# dpkg-dev and file build the Debian package (CPack's dependency list); lintian,
+# appstream and desktop-file-utils check it and the desktop files.
 set -euo pipefail
 
 packages=(
@@ -8,6 +10,7 @@ packages=(
   googletest libgtest-dev
   fonts-liberation
   xvfb xauth x11-utils imagemagick
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()
