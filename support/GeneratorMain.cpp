@@ -1,6 +1,6 @@
 // zorvane-support-gen OUTDIR: draws every picture of the Support table into OUTDIR.
-// zorvane-support-gen --icons OUTDIR NAME: draws the program's icon as OUTDIR/<size>x<size>/apps/NAME.png
-// in every size of the desktop's icon theme.
+// zorvane-support-gen --icons OUTDIR NAME: draws the program's icon as
+// OUTDIR/<size>x<size>/apps/NAME.png in every size of the desktop's icon theme.
 
 #include "SupportArtist.h"
 #include "SupportPictures.h"
@@ -42,7 +42,8 @@ int DrawIcons(const QDir& folder, const QString& name)
     int failures = 0;
     for (const int size : zv::ProgramIconSizes) {
         const QString sub = QStringLiteral("%1x%1/apps").arg(size);
-        const QString path = folder.filePath(sub + QLatin1Char('/') + name + QStringLiteral(".png"));
+        const QString path =
+            folder.filePath(sub + QLatin1Char('/') + name + QStringLiteral(".png"));
         if (!folder.mkpath(sub) || !zv::DrawProgramIcon(size).save(path, "PNG")) {
             qCritical().noquote() << "cannot write" << path;
             ++failures;

@@ -29,8 +29,9 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(ZV_APPLICATION_ID));
 
     const zv::UserEnvironment environment = zv::UserEnvironment::OfProcess();
-    const zv::PrefixChoice prefix = zv::ChooseWinePrefix(
-        environment, {zv::ExecutableOf(QStringLiteral("BHWWE")), zv::ExecutableOf(QStringLiteral("RMTH3"))});
+    const zv::PrefixChoice prefix =
+        zv::ChooseWinePrefix(environment, {zv::ExecutableOf(QStringLiteral("BHWWE")),
+                                           zv::ExecutableOf(QStringLiteral("RMTH3"))});
     TellUser(prefix.line());
     const zv::ProgramHostFolder programFolder =
         zv::PrepareProgramFolder(QApplication::applicationDirPath(), environment);
@@ -47,10 +48,12 @@ int main(int argc, char** argv)
     zv::QtLauncher launcher(files);
     zv::QtScreen screen;
     zv::Program* program = nullptr;
-    zv::QtMessageBoxes messages([&]() -> QWidget* { return program ? program->window(QStringLiteral("MDIForm1")) : nullptr; });
+    zv::QtMessageBoxes messages([&]() -> QWidget* {
+        return program ? program->window(QStringLiteral("MDIForm1")) : nullptr;
+    });
 
-    zv::Program run({files, responsiveDrives, pointer, events, messages, addresses, launcher, screen,
-                     zv::ProgramFolderPath(drives, programFolder.folder),
+    zv::Program run({files, responsiveDrives, pointer, events, messages, addresses, launcher,
+                     screen, zv::ProgramFolderPath(drives, programFolder.folder),
                      [] { QCoreApplication::exit(0); }});
     program = &run;
     run.StartProgram();

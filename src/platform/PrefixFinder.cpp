@@ -160,7 +160,8 @@ private:
 
 bool IsNumber(const QByteArray& text)
 {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.isEmpty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 QByteArray ReadSmallFile(const QString& path)
@@ -178,7 +179,8 @@ QStringList SteamRoots(const UserEnvironment& environment)
                       environment.inHome(QStringLiteral(".steam/root"))};
     for (const QString& data : environment.dataHomes())
         roots.append(data + QStringLiteral("/Steam"));
-    roots.append(environment.inHome(QStringLiteral(".var/app/com.valvesoftware.Steam/.local/share/Steam")));
+    roots.append(
+        environment.inHome(QStringLiteral(".var/app/com.valvesoftware.Steam/.local/share/Steam")));
     return roots;
 }
 
@@ -265,7 +267,8 @@ QStringList CandidatePrefixes(const UserEnvironment& environment)
     candidates.addChildren(environment.inHome(QStringLiteral("Games")));
     for (const QString& data : environment.dataHomes())
         candidates.addChildren(data + QStringLiteral("/bottles/bottles"));
-    candidates.addChildren(environment.inHome(QStringLiteral(".var/app/com.usebottles.bottles/data/bottles/bottles")));
+    candidates.addChildren(
+        environment.inHome(QStringLiteral(".var/app/com.usebottles.bottles/data/bottles/bottles")));
     candidates.addChildren(environment.inHome(QStringLiteral(".PlayOnLinux/wineprefix")));
     for (const QString& library : SteamLibraries(environment)) {
         for (const QString& game : SubFolders(library + QStringLiteral("/steamapps/compatdata")))
@@ -313,7 +316,8 @@ PrefixChoice ChooseWinePrefix(const UserEnvironment& environment, const QStringL
     for (const QString& candidate : candidates) {
         const QStringList files = FilesInPrefix(candidate, gameFiles);
         if (!gameFiles.isEmpty() && files.size() == gameFiles.size())
-            return {candidate, QStringLiteral("it holds %1").arg(JoinNames(files, QStringLiteral(" and ")))};
+            return {candidate,
+                    QStringLiteral("it holds %1").arg(JoinNames(files, QStringLiteral(" and ")))};
         if (files.size() > bestFiles.size()) {
             best = candidate;
             bestFiles = files;

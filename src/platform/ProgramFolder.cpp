@@ -41,7 +41,8 @@ bool IsWritableFolder(const QString& folder)
 QString MakePrivateFolders(const QString& folder)
 {
     QString path;
-    for (const QString& part : QDir::cleanPath(folder).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+    for (const QString& part :
+         QDir::cleanPath(folder).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         path += QLatin1Char('/') + part;
         if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
             return ErrorText(errno);
@@ -131,14 +132,16 @@ QStringList LinkSupportPictures(const QString& userFolder, const QString& pictur
         if (length >= 0 && QByteArray(aim, length) == target)
             return {};
         // Re-aim the link in one step: a new link under another name replaces the old one.
-        const QByteArray fresh = QFile::encodeName(userFolder + QStringLiteral("/.Support.%1").arg(::getpid()));
+        const QByteArray fresh =
+            QFile::encodeName(userFolder + QStringLiteral("/.Support.%1").arg(::getpid()));
         ::unlink(fresh.constData());
         if (::symlink(target.constData(), fresh.constData()) == 0 &&
             ::rename(fresh.constData(), linkPath.constData()) == 0)
             return {};
         const int error = errno;
         ::unlink(fresh.constData());
-        return {QStringLiteral("zorvane: cannot point %1 at %2 (%3)").arg(link, pictures, ErrorText(error))};
+        return {QStringLiteral("zorvane: cannot point %1 at %2 (%3)")
+                    .arg(link, pictures, ErrorText(error))};
     }
     if (::symlink(target.constData(), linkPath.constData()) == 0)
         return {};
@@ -148,7 +151,8 @@ QStringList LinkSupportPictures(const QString& userFolder, const QString& pictur
     return RefreshCopies(pictures, link);
 }
 
-ProgramHostFolder PrepareProgramFolder(const QString& executableFolder, const UserEnvironment& environment)
+ProgramHostFolder PrepareProgramFolder(const QString& executableFolder,
+                                       const UserEnvironment& environment)
 {
     const QString beside = executableFolder + QLatin1Char('/') + kSupport;
     if (QFileInfo(beside).isDir() && IsWritableFolder(executableFolder))
@@ -162,15 +166,15 @@ ProgramHostFolder PrepareProgramFolder(const QString& executableFolder, const Us
 
     ProgramHostFolder result{environment.dataHome() + QStringLiteral("/zorvane"), true, {}};
     if (const QString problem = MakePrivateFolders(result.folder); !problem.isEmpty()) {
-        result.problems.append(QStringLiteral("zorvane: cannot make the folder %1 (%2); records and "
+        result.problems.append(QStringLiteral("zorvane: cannot use the folder %1 (%2); records and "
                                               "notes cannot be kept")
                                    .arg(result.folder, problem));
         result.folder = readOnlyFolder;
         return result;
     }
     if (pictures.isEmpty()) {
-        result.problems.append(
-            QStringLiteral("zorvane: the pictures are missing from %1/%2").arg(installed, kSupport));
+        result.problems.append(QStringLiteral("zorvane: the pictures are missing from %1/%2")
+                                   .arg(installed, kSupport));
         return result;
     }
     result.problems.append(LinkSupportPictures(result.folder, pictures));

@@ -33,10 +33,11 @@ struct ProgramHostFolder {
 // ~/.local/share/zorvane, made private to the user, in which "Support" leads
 // to the installed pictures: a link, re-aimed at every start so that an
 // upgrade that moves them is followed, or, where the file system has no
-// links, a folder of copies kept up to date. When that folder cannot be made,
-// the installed data folder is used as it is: the pictures show, and writing
-// a record or a note fails as any unwritable file does.
-ProgramHostFolder PrepareProgramFolder(const QString& executableFolder, const UserEnvironment& environment);
+// links, a folder of copies kept up to date. When that folder cannot be made
+// or written, the installed data folder is used as it is: the pictures show,
+// and writing a record or a note fails as any unwritable file does.
+ProgramHostFolder PrepareProgramFolder(const QString& executableFolder,
+                                       const UserEnvironment& environment);
 
 // Makes Support inside userFolder lead to the pictures folder, as above;
 // returns what went wrong, nothing when it worked. Existing files are never

@@ -45,10 +45,12 @@ protected:
         QProcess install;
         install.setProcessChannelMode(QProcess::MergedChannels);
         install.start(QStringLiteral(ZV_CMAKE_COMMAND),
-                      {QStringLiteral("--install"), QStringLiteral(ZV_BUILD_DIR), QStringLiteral("--prefix"), usr()});
+                      {QStringLiteral("--install"), QStringLiteral(ZV_BUILD_DIR),
+                       QStringLiteral("--prefix"), usr()});
         const bool finished = install.waitForFinished(120000);
         s_installLog = QString::fromLocal8Bit(install.readAll());
-        s_installed = finished && install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0;
+        s_installed =
+            finished && install.exitStatus() == QProcess::NormalExit && install.exitCode() == 0;
     }
     static void TearDownTestSuite() { s_root.reset(); }
 
@@ -61,7 +63,8 @@ protected:
     static QStringList InstalledTree()
     {
         QStringList tree;
-        QDirIterator it(usr(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDirIterator it(usr(),
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo entry(it.next());
@@ -79,16 +82,19 @@ protected:
 TEST_F(InstalledProgram, LaysOutTheSystemInstall)
 {
     const QString id = QStringLiteral(ZV_APPLICATION_ID);
-    for (const QString& file : {QStringLiteral("bin/zorvane"), QStringLiteral("share/zorvane/Support/Frame.bmp"),
-                                QStringLiteral("share/zorvane/Support/Skin Startup.bmp"),
-                                QStringLiteral("share/applications/") + id + QStringLiteral(".desktop"),
-                                QStringLiteral("share/metainfo/") + id + QStringLiteral(".metainfo.xml"),
-                                QStringLiteral("share/icons/hicolor/16x16/apps/") + id + QStringLiteral(".png"),
-                                QStringLiteral("share/icons/hicolor/256x256/apps/") + id + QStringLiteral(".png"),
-                                QStringLiteral("share/doc/zorvane/copyright"), QStringLiteral("share/man/man1/zorvane.1.gz")})
+    for (const QString& file :
+         {QStringLiteral("bin/zorvane"), QStringLiteral("share/zorvane/Support/Frame.bmp"),
+          QStringLiteral("share/zorvane/Support/Skin Startup.bmp"),
+          QStringLiteral("share/applications/") + id + QStringLiteral(".desktop"),
+          QStringLiteral("share/metainfo/") + id + QStringLiteral(".metainfo.xml"),
+          QStringLiteral("share/icons/hicolor/16x16/apps/") + id + QStringLiteral(".png"),
+          QStringLiteral("share/icons/hicolor/256x256/apps/") + id + QStringLiteral(".png"),
+          QStringLiteral("share/doc/zorvane/copyright"),
+          QStringLiteral("share/man/man1/zorvane.1.gz")})
         EXPECT_TRUE(QFileInfo(usr() + QLatin1Char('/') + file).isFile()) << qPrintable(file);
     EXPECT_TRUE(QFileInfo(bin() + QStringLiteral("/zorvane")).isExecutable());
-    EXPECT_EQ(QDir(bin()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"zorvane"})
+    EXPECT_EQ(QDir(bin()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"zorvane"})
         << "only the program goes to bin: no tests, no generator, no pictures";
     EXPECT_EQ(InstalledDataFolder(bin()), usr() + QStringLiteral("/share/zorvane"));
 }
@@ -113,24 +119,30 @@ TEST_F(InstalledProgram, KeepsEachUsersRecordsAndNotesInTheirOwnDataFolder)
 
         test::TestServices host(prefix);
         host.services.programFolder = ProgramFolderPath(host.table, folder.folder);
-        EXPECT_TRUE(host.services.programFolder.startsWith(QStringLiteral("Z:\\"))) << qPrintable(host.services.programFolder);
+        EXPECT_TRUE(host.services.programFolder.startsWith(QStringLiteral("Z:\\")))
+            << qPrintable(host.services.programFolder);
 
         ProgramState state;
         state.CurrentGame = QStringLiteral("BHWWE");
         state.MapsFolder = QStringLiteral("C:\\Games\\%1\\Home\\Maps").arg(QString::fromUtf8(name));
         WriteGameRecord(state, host.services);
         NoteTable notes;
-        ASSERT_TRUE(StoreNoteEntry(notes, QStringLiteral("Marsh Flats"), QStringLiteral("%1's note").arg(QString::fromUtf8(name)),
+        ASSERT_TRUE(StoreNoteEntry(notes, QStringLiteral("Marsh Flats"),
+                                   QStringLiteral("%1's note").arg(QString::fromUtf8(name)),
                                    host.services, messages));
 
         const SupportImages images(host.files, host.services.programFolder);
         EXPECT_FALSE(images.load(QStringLiteral("Frame.bmp")).isNull());
 
-        EXPECT_EQ(Content(folder.folder + QStringLiteral("/BHWWE.txt")), EncodeGameRecord(state.MapsFolder));
+        EXPECT_EQ(Content(folder.folder + QStringLiteral("/BHWWE.txt")),
+                  EncodeGameRecord(state.MapsFolder));
     }
-    EXPECT_TRUE(Content(ann.path(QStringLiteral(".local/share/zorvane/Notepad.txt"))).contains("Ann's note"));
-    EXPECT_FALSE(Content(bob.path(QStringLiteral(".local/share/zorvane/Notepad.txt"))).contains("Ann"));
-    EXPECT_FALSE(Content(ann.path(QStringLiteral(".local/share/zorvane/Notepad.txt"))).contains("Bob"));
+    EXPECT_TRUE(Content(ann.path(QStringLiteral(".local/share/zorvane/Notepad.txt")))
+                    .contains("Ann's note"));
+    EXPECT_FALSE(
+        Content(bob.path(QStringLiteral(".local/share/zorvane/Notepad.txt"))).contains("Ann"));
+    EXPECT_FALSE(
+        Content(ann.path(QStringLiteral(".local/share/zorvane/Notepad.txt"))).contains("Bob"));
     EXPECT_EQ(InstalledTree(), before);
 }
 
@@ -141,7 +153,8 @@ TEST_F(InstalledProgram, StartsOnThePrefixThatHoldsTheGames)
     const QStringList before = InstalledTree();
     test::TemporaryHome home;
     home.prefix(QStringLiteral(".wine"));
-    const QString games = home.prefix(QStringLiteral("Games/sunstorm-hunting"), {QStringLiteral("BHWWE"), QStringLiteral("RMTH3")});
+    const QString games = home.prefix(QStringLiteral("Games/sunstorm-hunting"),
+                                      {QStringLiteral("BHWWE"), QStringLiteral("RMTH3")});
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"WINEPREFIX", "XDG_DATA_HOME"})
@@ -170,8 +183,11 @@ TEST_F(InstalledProgram, StartsOnThePrefixThatHoldsTheGames)
     errors += program.readAllStandardError();
 
     EXPECT_TRUE(ranOn) << "the program ended by itself: " << errors.constData();
-    const QString line = QStringLiteral("zorvane: Wine prefix %1 (it holds Wild Wings.exe and Rocky Mountain Trophy Hunter 3.exe)").arg(games);
-    EXPECT_TRUE(QString::fromLocal8Bit(errors).split(QLatin1Char('\n')).contains(line)) << errors.constData();
+    const QString line = QStringLiteral("zorvane: Wine prefix %1 (it holds Wild Wings.exe and "
+                                        "Rocky Mountain Trophy Hunter 3.exe)")
+                             .arg(games);
+    EXPECT_TRUE(QString::fromLocal8Bit(errors).split(QLatin1Char('\n')).contains(line))
+        << errors.constData();
     EXPECT_EQ(QFileInfo(support).symLinkTarget(), usr() + QStringLiteral("/share/zorvane/Support"));
     EXPECT_EQ(InstalledTree(), before);
 }

@@ -46,8 +46,8 @@ struct PrefixLayout {
 struct ChoiceCase {
     const char* name;
     std::vector<PrefixLayout> prefixes;
-    const char* chosen;        // relative to the home folder, or "@ROOT@/..."
-    const char* reasonHolds;   // a part of the reason
+    const char* chosen;      // relative to the home folder, or "@ROOT@/..."
+    const char* reasonHolds; // a part of the reason
     const char* winePrefix = "";
 };
 
@@ -59,36 +59,48 @@ TEST(ChooseWinePrefix, TakesThePrefixHoldingTheGames)
     const ChoiceCase cases[] = {
         {"the game in a Lutris prefix only",
          {{".wine", {}}, {"Games/bird-hunter", both}},
-         "Games/bird-hunter", "it holds Wild Wings.exe and Rocky Mountain Trophy Hunter 3.exe"},
+         "Games/bird-hunter",
+         "it holds Wild Wings.exe and Rocky Mountain Trophy Hunter 3.exe"},
         {"the game in a Steam prefix of a second library only",
-         {{".wine", {}}, {".local/share/Steam/steamapps/compatdata/100/pfx", {}},
+         {{".wine", {}},
+          {".local/share/Steam/steamapps/compatdata/100/pfx", {}},
           {"@ROOT@/SteamLibrary/steamapps/compatdata/4711/pfx", wildWings}},
-         "@ROOT@/SteamLibrary/steamapps/compatdata/4711/pfx", "it holds Wild Wings.exe; no prefix holds all"},
+         "@ROOT@/SteamLibrary/steamapps/compatdata/4711/pfx",
+         "it holds Wild Wings.exe; no prefix holds all"},
         {"one game in ~/.wine, both in a bottle: both win over the earlier one",
          {{".wine", trophyHunter}, {".local/share/bottles/bottles/Hunting", both}},
-         ".local/share/bottles/bottles/Hunting", "and Rocky"},
+         ".local/share/bottles/bottles/Hunting",
+         "and Rocky"},
         {"each game in its own prefix: the first of them",
-         {{".local/share/wineprefixes/ww", wildWings}, {".PlayOnLinux/wineprefix/rmth3", trophyHunter}},
-         ".local/share/wineprefixes/ww", "it holds Wild Wings.exe;"},
+         {{".local/share/wineprefixes/ww", wildWings},
+          {".PlayOnLinux/wineprefix/rmth3", trophyHunter}},
+         ".local/share/wineprefixes/ww",
+         "it holds Wild Wings.exe;"},
         {"both games in two prefixes: the first in search order",
          {{".PlayOnLinux/wineprefix/Hunt", both}, {"Games/hunt", both}},
-         "Games/hunt", "it holds Wild Wings.exe and"},
+         "Games/hunt",
+         "it holds Wild Wings.exe and"},
         {"the games in no prefix: ~/.wine",
          {{".local/share/wineprefixes/office", {}}, {"Games/other", {}}},
-         ".wine", "none of the 2 prefixes found holds Wild Wings.exe or Rocky Mountain Trophy Hunter 3.exe"},
+         ".wine",
+         "none of the 2 prefixes found holds Wild Wings.exe or Rocky Mountain Trophy Hunter 3.exe"},
         {"no prefix at all: ~/.wine", {}, ".wine", "no Wine prefix found"},
         {"WINEPREFIX set by the user wins",
          {{"Games/bird-hunter", both}},
-         "@ROOT@/elsewhere", "WINEPREFIX is set", "@ROOT@/elsewhere"},
+         "@ROOT@/elsewhere",
+         "WINEPREFIX is set",
+         "@ROOT@/elsewhere"},
         {"a game in a Flatpak bottle",
          {{".var/app/com.usebottles.bottles/data/bottles/bottles/Birds", wildWings}},
-         ".var/app/com.usebottles.bottles/data/bottles/bottles/Birds", "it holds Wild Wings.exe"},
+         ".var/app/com.usebottles.bottles/data/bottles/bottles/Birds",
+         "it holds Wild Wings.exe"},
     };
     for (const ChoiceCase& c : cases) {
         TemporaryHome home;
         for (const PrefixLayout& layout : c.prefixes)
             home.prefix(QString::fromUtf8(layout.path), layout.games);
-        home.file(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf"), kSecondLibraryVdf);
+        home.file(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf"),
+                  kSecondLibraryVdf);
         UserEnvironment environment = home.environment();
         if (*c.winePrefix)
             environment.winePrefix = home.path(QString::fromUtf8(c.winePrefix));
@@ -107,7 +119,8 @@ TEST(CandidatePrefixes, EveryLauncherPlaceInOrderEachFolderOnce)
     TemporaryHome home;
     // Laid out in reverse, so the order found is not the order made.
     home.prefix(QStringLiteral("@ROOT@/SteamLibrary/steamapps/compatdata/20/pfx"));
-    home.prefix(QStringLiteral(".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/30/pfx"));
+    home.prefix(QStringLiteral(
+        ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/30/pfx"));
     home.prefix(QStringLiteral(".local/share/Steam/steamapps/compatdata/10/pfx"));
     home.prefix(QStringLiteral(".PlayOnLinux/wineprefix/pol"));
     home.prefix(QStringLiteral(".var/app/com.usebottles.bottles/data/bottles/bottles/flat"));
@@ -134,7 +147,8 @@ TEST(CandidatePrefixes, EveryLauncherPlaceInOrderEachFolderOnce)
         home.path(QStringLiteral(".PlayOnLinux/wineprefix/pol")),
         home.path(QStringLiteral(".steam/steam/steamapps/compatdata/10/pfx")),
         home.path(QStringLiteral("@ROOT@/SteamLibrary/steamapps/compatdata/20/pfx")),
-        home.path(QStringLiteral(".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/30/pfx")),
+        home.path(QStringLiteral(
+            ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/30/pfx")),
     };
     EXPECT_EQ(CandidatePrefixes(home.environment()), expected);
 }
@@ -158,17 +172,20 @@ TEST(SteamLibraryPaths, ReadsWhatCanBeRead)
         QByteArray vdf;
         QStringList paths;
     } cases[] = {
-        {"current layout", kSecondLibraryVdf,
+        {"current layout",
+         kSecondLibraryVdf,
          {QStringLiteral("@ROOT@/home/.local/share/Steam"), QStringLiteral("@ROOT@/SteamLibrary")}},
         {"old layout: numbered keys hold the paths",
-         "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\"1700000000\"\n\t\"ContentStatsID\"\t\"-42\"\n"
+         "\"LibraryFolders\"\n{"
+         "\n\t\"TimeNextStatsReport\"\t\"1700000000\"\n\t\"ContentStatsID\"\t\"-42\"\n"
          "\t\"1\"\t\"/mnt/games/Steam\"\n\t\"2\"\t\"/media/big disk/Steam\"\n}\n",
          {QStringLiteral("/mnt/games/Steam"), QStringLiteral("/media/big disk/Steam")}},
         {"cut off inside the second entry's path",
          "\"libraryfolders\"\n{\n\"0\"\n{\n\"path\"\t\"/a\"\n}\n\"1\"\n{\n\"path\"\t\"/b/Steam",
          {QStringLiteral("/a")}},
         {"escapes, comments, unquoted keys and an unbalanced brace",
-         "// written by hand\n}\nlibraryfolders\n{\n 0 { path \"/with \\\"quote\\\" and \\\\\" }\n}\n",
+         "// written by hand\n}\nlibraryfolders\n{\n 0 { path \"/with \\\"quote\\\" and \\\\\" "
+         "}\n}\n",
          {QStringLiteral("/with \"quote\" and \\")}},
         {"not text at all", Bytes("\x00\xff{\x01\"path\"\x00}}}{{\""), {}},
         {"empty", QByteArray(), {}},
@@ -190,16 +207,21 @@ TEST(DamagedPrefix, GivesWhatCanBeRead)
     home.file(QStringLiteral("locked/Wild Wings/Wild Wings.exe"));
     QFile::setPermissions(home.path(QStringLiteral("locked")), QFileDevice::Permissions());
     home.link(QStringLiteral(".wine/dosdevices/e:"), home.path(QStringLiteral("locked")));
-    home.file(QStringLiteral(".wine/system.reg"), "WINE REGISTRY Version 2\n\n[Software\\\\Wine\\\\Drives]\n\"e:\"=\"cdr");
-    // A Lutris prefix whose registry is not text, and whose c: link is broken (drive_c is searched).
+    home.file(QStringLiteral(".wine/system.reg"),
+              "WINE REGISTRY Version 2\n\n[Software\\\\Wine\\\\Drives]\n\"e:\"=\"cdr");
+    // A Lutris prefix whose registry is not text, and whose c: link is broken (drive_c is
+    // searched).
     home.prefix(QStringLiteral("Games/broken"), {QStringLiteral("RMTH3")});
-    home.file(QStringLiteral("Games/broken/system.reg"), Bytes("\x00\x01\xfe[Software\\\\Wine\\\\Drives]\x00\"c:\"=\"hd"));
+    home.file(QStringLiteral("Games/broken/system.reg"),
+              Bytes("\x00\x01\xfe[Software\\\\Wine\\\\Drives]\x00\"c:\"=\"hd"));
     home.link(QStringLiteral("Games/broken/dosdevices/c:"), home.path(QStringLiteral("gone")));
     // A Steam library list that is binary junk.
-    home.file(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf"), QByteArray(64, '\xff'));
+    home.file(QStringLiteral(".local/share/Steam/steamapps/libraryfolders.vdf"),
+              QByteArray(64, '\xff'));
 
     const DriveTable table = DriveTable::FromWinePrefix(wine);
-    EXPECT_EQ(table.letters(), (QList<QChar>{QLatin1Char('c'), QLatin1Char('d'), QLatin1Char('e')}));
+    EXPECT_EQ(table.letters(),
+              (QList<QChar>{QLatin1Char('c'), QLatin1Char('d'), QLatin1Char('e')}));
     EXPECT_EQ(table.driveType(QStringLiteral("D:\\")), DriveType::NoRootDir);
     EXPECT_TRUE(DriveCOf(wine).isEmpty()) << "a drive C in /proc is not searched";
 
@@ -209,8 +231,8 @@ TEST(DamagedPrefix, GivesWhatCanBeRead)
     const PrefixChoice choice = ChooseWinePrefix(home.environment(), kGames);
     EXPECT_EQ(choice.prefix, home.path(QStringLiteral("Games/broken")));
     EXPECT_TRUE(choice.reason.contains(kTrophyHunter)) << qPrintable(choice.reason);
-    QFile::setPermissions(home.path(QStringLiteral("locked")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                                  QFileDevice::ExeOwner);
+    QFile::setPermissions(home.path(QStringLiteral("locked")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(DamagedPrefix, AHomeWithoutLocalOrAnythingElse)

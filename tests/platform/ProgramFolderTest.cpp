@@ -47,11 +47,13 @@ TEST(PrepareProgramFolder, ABuildFolderIsItsOwnProgramFolder)
 {
     TemporaryHome home;
     home.file(QStringLiteral("@ROOT@/build/bin/Support/Frame.bmp"), "BM");
-    const ProgramHostFolder folder = PrepareProgramFolder(home.path(QStringLiteral("@ROOT@/build/bin")), home.environment());
+    const ProgramHostFolder folder =
+        PrepareProgramFolder(home.path(QStringLiteral("@ROOT@/build/bin")), home.environment());
     EXPECT_EQ(folder.folder, home.path(QStringLiteral("@ROOT@/build/bin")));
     EXPECT_FALSE(folder.perUser);
     EXPECT_TRUE(folder.problems.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(home.path(QStringLiteral(".local")))) << "nothing is made in the home";
+    EXPECT_FALSE(QFileInfo::exists(home.path(QStringLiteral(".local"))))
+        << "nothing is made in the home";
 }
 
 TEST(PrepareProgramFolder, AnInstallUsesTheUsersPrivateDataFolder)
@@ -78,11 +80,15 @@ TEST(PrepareProgramFolder, AnInstallUsesTheUsersPrivateDataFolder)
         const QString expected = home.path(QString::fromUtf8(c.expected));
         EXPECT_EQ(folder.folder, expected) << c.name;
         EXPECT_TRUE(folder.perUser) << c.name;
-        EXPECT_TRUE(folder.problems.isEmpty()) << c.name << ": " << qPrintable(folder.problems.join('\n'));
+        EXPECT_TRUE(folder.problems.isEmpty())
+            << c.name << ": " << qPrintable(folder.problems.join('\n'));
         EXPECT_EQ(ModeOf(expected), 0700u) << c.name << ": other users cannot look in";
-        EXPECT_EQ(QFileInfo(expected + QStringLiteral("/Support")).symLinkTarget(), install.pictures) << c.name;
+        EXPECT_EQ(QFileInfo(expected + QStringLiteral("/Support")).symLinkTarget(),
+                  install.pictures)
+            << c.name;
         EXPECT_EQ(Content(expected + QStringLiteral("/Support/Frame.bmp")), "BM frame") << c.name;
-        EXPECT_EQ(QDir(install.bin).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"zorvane"})
+        EXPECT_EQ(QDir(install.bin).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                  QStringList{"zorvane"})
             << c.name << ": nothing is written beside the program";
     }
 }
@@ -121,11 +127,13 @@ TEST(PrepareProgramFolder, AFolderOfCopiesIsKeptUpToDate)
     EXPECT_EQ(Content(support + QStringLiteral("/Frame.bmp")), "BM frame");
     EXPECT_EQ(Content(support + QStringLiteral("/GoOff.bmp")), "BM go");
     EXPECT_EQ(Content(support + QStringLiteral("/Mine.bmp")), "the user's own");
-    EXPECT_EQ(QDir(support).entryList(QDir::Files | QDir::Hidden).size(), 3) << "no temporary copies left";
+    EXPECT_EQ(QDir(support).entryList(QDir::Files | QDir::Hidden).size(), 3)
+        << "no temporary copies left";
 
     // A copy with the picture's size and time is left alone (no rewrite at every start).
     home.file(install.pictures + QStringLiteral("/Frame.bmp"), "BM FRAME");
-    const QDateTime stamp = QFileInfo(install.pictures + QStringLiteral("/Frame.bmp")).lastModified();
+    const QDateTime stamp =
+        QFileInfo(install.pictures + QStringLiteral("/Frame.bmp")).lastModified();
     QFile copy(support + QStringLiteral("/Frame.bmp"));
     ASSERT_TRUE(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
     copy.write("BM Frame");
@@ -158,14 +166,15 @@ TEST(PrepareProgramFolder, WhatCannotBeSetUpIsToldAndNothingIsLost)
         const ProgramHostFolder folder = PrepareProgramFolder(install.bin, environment);
         EXPECT_EQ(folder.folder, home.path(QStringLiteral("@ROOT@/usr/share/zorvane")));
         ASSERT_EQ(folder.problems.size(), 1);
-        EXPECT_TRUE(folder.problems.first().contains(QStringLiteral("cannot make the folder")));
+        EXPECT_TRUE(folder.problems.first().contains(QStringLiteral("cannot use the folder")));
         EXPECT_EQ(Content(home.path(QStringLiteral("@ROOT@/a file"))), "keep me too");
     }
     {
         SCOPED_TRACE("an install without its pictures");
         TemporaryHome home;
         home.file(QStringLiteral("@ROOT@/usr/bin/zorvane"), "ELF");
-        const ProgramHostFolder folder = PrepareProgramFolder(home.path(QStringLiteral("@ROOT@/usr/bin")), home.environment());
+        const ProgramHostFolder folder =
+            PrepareProgramFolder(home.path(QStringLiteral("@ROOT@/usr/bin")), home.environment());
         EXPECT_EQ(folder.folder, home.path(QStringLiteral(".local/share/zorvane")));
         ASSERT_EQ(folder.problems.size(), 1);
         EXPECT_TRUE(folder.problems.first().contains(QStringLiteral("pictures are missing")));
@@ -181,9 +190,11 @@ TEST(PrepareProgramFolder, AReadOnlyCopyWithPicturesBesideItLinksThem)
     const QString program = home.path(QStringLiteral("@ROOT@/opt/zorvane"));
     QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const ProgramHostFolder folder = PrepareProgramFolder(program, home.environment());
-    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(program,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(folder.folder, home.path(QStringLiteral(".local/share/zorvane")));
-    EXPECT_EQ(QFileInfo(folder.folder + QStringLiteral("/Support")).symLinkTarget(), program + QStringLiteral("/Support"));
+    EXPECT_EQ(QFileInfo(folder.folder + QStringLiteral("/Support")).symLinkTarget(),
+              program + QStringLiteral("/Support"));
 }
 
 } // namespace
