@@ -37,20 +37,28 @@ bool IsWritableFolder(const QString& folder)
 }
 
 // Makes the folder and any missing parents, each readable by the user alone
-// (as the base directory rules ask for the data home). Empty on success.
+// (as the base directory rules ask for the data home), and closes the folder
+// itself to others when an earlier run or another program left it open: it
+// holds the user's notes. Empty on success.
 QString MakePrivateFolders(const QString& folder)
 {
     QString path;
     for (const QString& part :
          QDir::cleanPath(folder).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         path += QLatin1Char('/') + part;
+        if (QFileInfo(path).isDir())
+            continue;
         if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST)
             return ErrorText(errno);
     }
-    if (!QFileInfo(folder).isDir())
+    const QByteArray name = QFile::encodeName(folder);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
         return QStringLiteral("it is not a folder");
     if (!IsWritableFolder(folder))
         return ErrorText(errno);
+    if ((st.st_mode & 077) != 0 && st.st_uid == ::geteuid())
+        ::chmod(name.constData(), st.st_mode & 07700);
     return {};
 }
 

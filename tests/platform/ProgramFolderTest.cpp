@@ -62,14 +62,23 @@ TEST(PrepareProgramFolder, AnInstallUsesTheUsersPrivateDataFolder)
         const char* name;
         const char* xdgDataHome;
         const char* expected;
+        bool leftOpen = false; // the folder is there already, readable by everyone
     } cases[] = {
         {"no XDG_DATA_HOME, a home without .local", "", ".local/share/zorvane"},
         {"an absolute XDG_DATA_HOME", "@ROOT@/data", "@ROOT@/data/zorvane"},
         {"a relative XDG_DATA_HOME is ignored", "data", ".local/share/zorvane"},
+        {"a folder left open to others", "", ".local/share/zorvane", true},
     };
     for (const auto& c : cases) {
         TemporaryHome home;
         Install install(home);
+        if (c.leftOpen) {
+            home.file(QStringLiteral(".local/share/zorvane/Notepad.txt"), "1\r\n");
+            QFile::setPermissions(home.path(QStringLiteral(".local/share/zorvane")),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                      QFileDevice::ExeOther);
+        }
         UserEnvironment environment = home.environment();
         environment.xdgDataHome = home.path(QString::fromUtf8(c.xdgDataHome));
         if (!QString::fromUtf8(c.xdgDataHome).startsWith(QLatin1Char('@')))
@@ -83,6 +92,9 @@ TEST(PrepareProgramFolder, AnInstallUsesTheUsersPrivateDataFolder)
         EXPECT_TRUE(folder.problems.isEmpty())
             << c.name << ": " << qPrintable(folder.problems.join('\n'));
         EXPECT_EQ(ModeOf(expected), 0700u) << c.name << ": other users cannot look in";
+        if (c.leftOpen) {
+            EXPECT_EQ(Content(expected + QStringLiteral("/Notepad.txt")), "1\r\n") << c.name;
+        }
         EXPECT_EQ(QFileInfo(expected + QStringLiteral("/Support")).symLinkTarget(),
                   install.pictures)
             << c.name;
