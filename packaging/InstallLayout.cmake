@@ -29,8 +29,7 @@ endfunction()
 # InstalledLibraryFolder() (src/platform/ProgramFolder.h).
 function(zv_install_module target)
   install(TARGETS ${target}
-    LIBRARY DESTINATION ${ZV_INSTALL_LIBDIR}
-    RUNTIME DESTINATION ${ZV_INSTALL_LIBDIR})
+    LIBRARY DESTINATION ${ZV_INSTALL_LIBDIR} PERMISSIONS ${ZV_FILE_PERMISSIONS})
 endfunction()
 
 # zv_install_data_folder(FOLDER): a folder of read-only files, installed as
