@@ -1,6 +1,7 @@
-// Times SearchTreeForFile against `find ROOT -iname NAME -print -quit` on one
-// synthetic drive, so a change to the tree search can be held against the
-// tool everyone already trusts to be fast.
+// Times SearchTreeForFile against `find ROOT -iname NAME -print -quit`, and
+// against bfs and fd where they are installed, on one synthetic drive in the
+// same run, so a change to the tree search can be held against the tools
+// everyone already trusts to be fast.
 //
 //   zorvane-bench-tree-search [FOLDER]
 //
@@ -16,10 +17,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -44,11 +47,15 @@ struct SearchResult {
     QString path; // empty when nothing was found
 };
 
-struct Comparison {
-    double oursMedian = 0;
-    double findMedian = 0;
-    QString oursPath;
-    QString findPath;
+// One way of searching the drive for a name ignoring case, stopping at the first match.
+struct Searcher {
+    QString title;
+    std::function<SearchResult(const QString& root, const QString& name)> search;
+};
+
+struct Timing {
+    double median = 0;
+    QString path; // of the last run
 };
 
 int FolderCount()
@@ -103,17 +110,19 @@ bool BuildDrive(const QString& root)
     return QFile(root + '/' + kCompleteMarker).open(QIODevice::WriteOnly);
 }
 
-QString RunFind(const QStringList& arguments, double* milliseconds = nullptr)
+// Runs a program to its end; its output, or nothing when it could not run.
+SearchResult RunProgram(const QString& program, const QStringList& arguments)
 {
-    QProcess find;
+    QProcess process;
     QElapsedTimer timer;
     timer.start();
-    find.start(QStringLiteral("find"), arguments);
-    if (!find.waitForFinished(-1) || find.exitStatus() != QProcess::NormalExit)
-        return {};
-    if (milliseconds != nullptr)
-        *milliseconds = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    return QString::fromUtf8(find.readAllStandardOutput());
+    process.start(program, arguments);
+    SearchResult result;
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.milliseconds = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    result.path = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    return result;
 }
 
 // The target goes one level below every other folder, inside the leaf folder
@@ -122,8 +131,9 @@ QString RunFind(const QStringList& arguments, double* milliseconds = nullptr)
 // depth-first order.
 QString PlaceTarget(const QString& root)
 {
-    const QStringList folders = RunFind({root, QStringLiteral("-type"), QStringLiteral("d")})
-                                    .split('\n', Qt::SkipEmptyParts);
+    const QStringList folders =
+        RunProgram(QStringLiteral("find"), {root, QStringLiteral("-type"), QStringLiteral("d")})
+            .path.split('\n', Qt::SkipEmptyParts);
     if (folders.isEmpty())
         return {};
     QString deepest = folders.last();
@@ -135,27 +145,73 @@ QString PlaceTarget(const QString& root)
     return target;
 }
 
-SearchResult SearchOurs(const QString& root, const QString& name)
+Searcher Ours(unsigned threads)
 {
-    QElapsedTimer timer;
-    timer.start();
-    const std::optional<std::string> found =
-        zv::SearchTreeForFile(root.toStdString(), name.toStdString());
-    SearchResult result;
-    result.milliseconds = static_cast<double>(timer.nsecsElapsed()) / 1e6;
-    if (found)
-        result.path = QString::fromStdString(*found);
-    return result;
+    return {QStringLiteral("ours, %1 thread%2").arg(threads).arg(threads == 1 ? "" : "s"),
+            [threads](const QString& root, const QString& name) {
+                QElapsedTimer timer;
+                timer.start();
+                const std::optional<std::string> found =
+                    zv::SearchTreeForFile(root.toStdString(), name.toStdString(), threads);
+                SearchResult result;
+                result.milliseconds = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+                if (found)
+                    result.path = QString::fromStdString(*found);
+                return result;
+            }};
 }
 
-SearchResult SearchFind(const QString& root, const QString& name)
+// A tool that is installed under one of the names, with the arguments for a root and a name.
+std::optional<Searcher> Tool(const QString& title, const QStringList& programs,
+                             std::function<QStringList(const QString&, const QString&)> arguments)
 {
-    SearchResult result;
-    result.path = RunFind({root, QStringLiteral("-iname"), name, QStringLiteral("-print"),
-                           QStringLiteral("-quit")},
-                          &result.milliseconds)
-                      .trimmed();
-    return result;
+    for (const QString& program : programs) {
+        const QString path = QStandardPaths::findExecutable(program);
+        if (!path.isEmpty())
+            return Searcher{title, [path, arguments](const QString& root, const QString& name) {
+                                return RunProgram(path, arguments(root, name));
+                            }};
+    }
+    return std::nullopt;
+}
+
+// find first; every ratio is to it.
+std::vector<Searcher> Searchers()
+{
+    std::vector<Searcher> searchers;
+    const auto addTool = [&](std::optional<Searcher> tool, const char* missing) {
+        if (tool)
+            searchers.push_back(std::move(*tool));
+        else
+            std::printf("%s is not installed; left out\n", missing);
+    };
+    addTool(Tool(QStringLiteral("find"), {QStringLiteral("find")},
+                 [](const QString& root, const QString& name) {
+                     return QStringList{root, QStringLiteral("-iname"), name,
+                                        QStringLiteral("-print"), QStringLiteral("-quit")};
+                 }),
+            "find");
+    const unsigned threads = zv::TreeSearchThreads();
+    searchers.push_back(Ours(threads));
+    if (threads != 1)
+        searchers.push_back(Ours(1));
+    addTool(Tool(QStringLiteral("bfs"), {QStringLiteral("bfs")},
+                 [](const QString& root, const QString& name) {
+                     return QStringList{root, QStringLiteral("-iname"), name,
+                                        QStringLiteral("-print"), QStringLiteral("-quit")};
+                 }),
+            "bfs");
+    // Hidden and ignored files too, as the others see them; the name as a
+    // glob matches the whole file name, not a part of it.
+    addTool(Tool(QStringLiteral("fd"), {QStringLiteral("fdfind"), QStringLiteral("fd")},
+                 [](const QString& root, const QString& name) {
+                     return QStringList{QStringLiteral("--unrestricted"), QStringLiteral("--glob"),
+                                        QStringLiteral("--ignore-case"), QStringLiteral("--type"),
+                                        QStringLiteral("f"), QStringLiteral("--max-results"),
+                                        QStringLiteral("1"), name, root};
+                 }),
+            "fd (fd-find)");
+    return searchers;
 }
 
 double Median(std::vector<double> values)
@@ -164,32 +220,25 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// One warm-up of each, then the two alternate so both see the same cache and
+// One warm-up of each, then they take turns, so all see the same cache and
 // the same load from the rest of the machine.
-Comparison Compare(const QString& root, const QString& name)
+std::vector<Timing> Compare(const std::vector<Searcher>& searchers, const QString& root,
+                            const QString& name)
 {
-    SearchOurs(root, name);
-    SearchFind(root, name);
-    std::vector<double> ours;
-    std::vector<double> find;
-    Comparison comparison;
+    for (const Searcher& searcher : searchers)
+        searcher.search(root, name);
+    std::vector<std::vector<double>> times(searchers.size());
+    std::vector<Timing> timings(searchers.size());
     for (int run = 0; run < kRepetitions; ++run) {
-        const SearchResult mine = SearchOurs(root, name);
-        const SearchResult theirs = SearchFind(root, name);
-        ours.push_back(mine.milliseconds);
-        find.push_back(theirs.milliseconds);
-        comparison.oursPath = mine.path;
-        comparison.findPath = theirs.path;
+        for (std::size_t i = 0; i < searchers.size(); ++i) {
+            const SearchResult result = searchers[i].search(root, name);
+            times[i].push_back(result.milliseconds);
+            timings[i].path = result.path;
+        }
     }
-    comparison.oursMedian = Median(ours);
-    comparison.findMedian = Median(find);
-    return comparison;
-}
-
-void PrintRow(const char* title, const Comparison& comparison)
-{
-    std::printf("%-28s %10.1f %10.1f %12.2f\n", title, comparison.oursMedian, comparison.findMedian,
-                comparison.oursMedian / comparison.findMedian);
+    for (std::size_t i = 0; i < searchers.size(); ++i)
+        timings[i].median = Median(times[i]);
+    return timings;
 }
 
 bool SameFile(const QString& a, const QString& b)
@@ -217,29 +266,31 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    const std::vector<Searcher> searchers = Searchers();
     std::printf("drive %s: %d files in %d folders; median of %d warm runs\n", qPrintable(root),
                 FileCount() + 2, FolderCount() + 1, kRepetitions); // the marker, the target
-    std::printf("%-28s %10s %10s %12s\n", "case", "ours (ms)", "find (ms)", "ours / find");
-    const Comparison absent = Compare(root, kAbsentName);
-    PrintRow("absent name", absent);
-    const Comparison deep = Compare(root, kTargetSearched);
-    PrintRow("deepest, other case", deep);
+    const std::vector<Timing> absent = Compare(searchers, root, kAbsentName);
+    const std::vector<Timing> deep = Compare(searchers, root, kTargetSearched);
+
+    std::printf("%-18s %24s %24s\n", "", "absent name", "deepest, other case");
+    std::printf("%-18s %12s %11s %12s %11s\n", "search", "ms", "/ find", "ms", "/ find");
+    for (std::size_t i = 0; i < searchers.size(); ++i)
+        std::printf("%-18s %12.1f %11.2f %12.1f %11.2f\n", qPrintable(searchers[i].title),
+                    absent[i].median, absent[i].median / absent[0].median, deep[i].median,
+                    deep[i].median / deep[0].median);
 
     int status = 0;
-    if (!absent.oursPath.isEmpty() || !absent.findPath.isEmpty()) {
-        std::printf("absent name found: ours \"%s\", find \"%s\"\n", qPrintable(absent.oursPath),
-                    qPrintable(absent.findPath));
-        status = 1;
-    }
-    if (!SameFile(deep.oursPath, target)) {
-        std::printf("ours found \"%s\", expected \"%s\"\n", qPrintable(deep.oursPath),
-                    qPrintable(target));
-        status = 1;
-    }
-    if (!SameFile(deep.findPath, deep.oursPath)) {
-        std::printf("find found \"%s\", ours \"%s\"\n", qPrintable(deep.findPath),
-                    qPrintable(deep.oursPath));
-        status = 1;
+    for (std::size_t i = 0; i < searchers.size(); ++i) {
+        const QByteArray title = searchers[i].title.toUtf8();
+        if (!absent[i].path.isEmpty()) {
+            std::printf("%s found the absent name: \"%s\"\n", title.constData(), qPrintable(absent[i].path));
+            status = 1;
+        }
+        if (!SameFile(deep[i].path, target)) {
+            std::printf("%s found \"%s\", expected \"%s\"\n", title.constData(), qPrintable(deep[i].path),
+                        qPrintable(target));
+            status = 1;
+        }
     }
     return status;
 }

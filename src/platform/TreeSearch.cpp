@@ -5,13 +5,21 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <exception>
 #include <limits>
+#include <memory>
+#include <optional>
 #include <string_view>
+#include <system_error>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,9 +29,22 @@ namespace {
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
-// Folders deeper than this are opened by their full path, so a pathological
-// depth cannot use up the process's descriptors.
-constexpr std::uint32_t kCachedDepth = 64;
+// The descriptors all threads of one search keep open for the ancestors of
+// the folders they read. Each thread caches the ancestors down to its share
+// of this depth; folders deeper than that are opened by their full path, so a
+// pathological depth cannot use up the process's descriptors.
+constexpr std::uint32_t kCachedDescriptors = 64;
+
+// A level is shared out only where every thread gets at least this many
+// folders of it: starting a thread and waiting for it to end costs about as
+// much as reading a few folders, and far more on a busy machine.
+constexpr std::size_t kFoldersPerThread = 8;
+
+// Folders handed to a thread at a time: consecutive folders mostly share a
+// parent, whose descriptor the thread then opens once.
+constexpr std::size_t kLargestChunk = 64;
+
+constexpr std::uint32_t kNoFolder = std::numeric_limits<std::uint32_t>::max();
 
 constexpr std::array<unsigned char, 256> MakeAsciiFold()
 {
@@ -38,6 +59,7 @@ constexpr std::array<unsigned char, 256> kAsciiFold = MakeAsciiFold();
 // Equality ignoring case, as Windows compares file names. Almost every name
 // differs from the wanted one in its first bytes, so the test runs on the raw
 // bytes and decodes UTF-8 only when the bytes stop agreeing at a non-ASCII one.
+// Matches is const and safe to call from several threads at once.
 class NameMatcher {
 public:
     explicit NameMatcher(const std::string& fileName)
@@ -113,87 +135,241 @@ bool LeadsToPlainFile(int folderFd, const char* name)
     return ::fstatat(folderFd, name, &st, 0) == 0 && S_ISREG(st.st_mode);
 }
 
-// One search. Folders wait in a breadth-first queue that also serves as the
-// record of every folder seen: each holds its parent's index and its name in
-// one shared arena, so a path is only built for the result. A folder is opened
-// relative to its parent's descriptor; since the queue keeps the children of
-// one folder together and in their parents' order, one cached descriptor per
-// depth is reopened only when the walk moves on to the next parent.
-class TreeWalk {
+// A name kept in an arena of NUL-terminated names.
+struct NameRef {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+};
+
+bool FitsInArena(const std::vector<char>& arena, std::size_t length)
+{
+    return arena.size() + length + 1 <= std::numeric_limits<std::uint32_t>::max();
+}
+
+NameRef AddName(std::vector<char>& arena, std::string_view name)
+{
+    const NameRef ref{static_cast<std::uint32_t>(arena.size()),
+                      static_cast<std::uint32_t>(name.size())};
+    arena.insert(arena.end(), name.begin(), name.end());
+    arena.push_back('\0');
+    return ref;
+}
+
+std::string_view ViewOf(const std::vector<char>& arena, NameRef ref)
+{
+    return {arena.data() + ref.offset, ref.length};
+}
+
+// Every folder the search has queued, in visiting order: each holds its
+// parent's index and its name in one shared arena, so a path is only built
+// where one is needed. It grows only between levels, while no thread reads it.
+class FolderTable {
 public:
-    TreeWalk(const std::string& hostRoot, const std::string& fileName)
-        : m_root(hostRoot), m_matcher(fileName), m_ancestors(kCachedDepth)
+    struct Folder {
+        std::uint32_t parent;
+        std::uint32_t depth;
+        NameRef name;
+    };
+
+    explicit FolderTable(const std::string& hostRoot) : m_root(hostRoot)
     {
         m_rootPrefix = std::string_view(m_root);
         while (!m_rootPrefix.empty() && m_rootPrefix.back() == '/')
             m_rootPrefix.remove_suffix(1);
+        m_folders.push_back({0, 0, AddName(m_names, {})});
     }
 
-    ~TreeWalk()
+    FolderTable(const FolderTable&) = delete;
+    FolderTable& operator=(const FolderTable&) = delete;
+
+    std::uint32_t size() const { return static_cast<std::uint32_t>(m_folders.size()); }
+    const Folder& operator[](std::uint32_t index) const { return m_folders[index]; }
+    const std::string& root() const { return m_root; }
+    const char* NameOf(std::uint32_t index) const
+    {
+        return m_names.data() + m_folders[index].name.offset;
+    }
+
+    // False, and nothing added, when the table cannot index more.
+    bool Add(std::uint32_t parent, std::string_view name)
+    {
+        if (m_folders.size() >= kNoFolder || !FitsInArena(m_names, name.size()))
+            return false;
+        m_folders.push_back({parent, m_folders[parent].depth + 1, AddName(m_names, name)});
+        return true;
+    }
+
+    // The host path of a folder, or of the entry leaf inside it.
+    std::string PathOf(std::uint32_t index, std::string_view leaf) const
+    {
+        std::vector<std::uint32_t> chain;
+        for (std::uint32_t at = index; at != 0; at = m_folders[at].parent)
+            chain.push_back(at);
+        std::string path(m_rootPrefix);
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+            path += '/';
+            path += ViewOf(m_names, m_folders[*it].name);
+        }
+        if (!leaf.empty()) {
+            path += '/';
+            path += leaf;
+        }
+        return path;
+    }
+
+private:
+    std::string m_root;
+    std::string_view m_rootPrefix;
+    std::vector<Folder> m_folders;
+    std::vector<char> m_names;
+};
+
+// The folders of one depth, read by several threads: each claims chunks of
+// consecutive folders in visiting order. A thread that finds a match lowers
+// firstMatch, after which no folder beyond the match is started; every folder
+// before it is still read, since one of them may hold an earlier match.
+struct Level {
+    Level(std::uint32_t first, std::uint32_t count, std::size_t threads)
+        : first(first),
+          count(count),
+          chunk(std::clamp<std::size_t>(count / (threads * 8), 1, kLargestChunk)),
+          results(count)
+    {
+    }
+
+    // Where a folder's sub-folders lie in the records of the thread that read it.
+    struct Result {
+        std::uint32_t reader = 0;
+        std::uint32_t firstChild = 0;
+        std::uint32_t endChild = 0;
+    };
+
+    const std::uint32_t first;
+    const std::uint32_t count;
+    const std::size_t chunk;
+    std::atomic<std::size_t> next{0};
+    std::atomic<std::uint32_t> firstMatch{kNoFolder};
+    std::vector<Result> results; // by position in the level; each written by its reader only
+
+    void NoteMatch(std::uint32_t position)
+    {
+        std::uint32_t seen = firstMatch.load(std::memory_order_relaxed);
+        while (position < seen &&
+               !firstMatch.compare_exchange_weak(seen, position, std::memory_order_relaxed)) {
+        }
+    }
+
+    bool Beyond(std::size_t position) const
+    {
+        return position >= count || position > firstMatch.load(std::memory_order_relaxed);
+    }
+};
+
+// What one thread needs to read folders: its own entry buffer, its cached
+// ancestor descriptors and the records of what it found on the current level.
+// It lives for the whole search, so its cached descriptors serve every level.
+class FolderReader {
+public:
+    FolderReader(const FolderTable& table, const NameMatcher& matcher, std::uint32_t id,
+                 std::uint32_t cachedDepth)
+        : m_table(table), m_matcher(matcher), m_id(id), m_ancestors(cachedDepth)
+    {
+    }
+
+    ~FolderReader()
     {
         for (const Ancestor& ancestor : m_ancestors)
             if (ancestor.fd >= 0)
                 ::close(ancestor.fd);
     }
 
-    TreeWalk(const TreeWalk&) = delete;
-    TreeWalk& operator=(const TreeWalk&) = delete;
+    FolderReader(const FolderReader&) = delete;
+    FolderReader& operator=(const FolderReader&) = delete;
 
-    std::optional<std::string> Run()
+    // Reads the folders it claims until the level is done. Never throws: a
+    // failure (out of memory) is kept for the caller and ends this reader.
+    void ReadLevel(Level& level) noexcept
     {
-        m_folders.push_back({0, 0, 0, 0});
-        m_names.push_back('\0');
-        for (std::uint32_t index = 0; index < m_folders.size(); ++index) {
-            if (auto match = ScanFolder(index))
-                return PathOf(index, *match);
+        try {
+            for (;;) {
+                const std::size_t start = level.next.fetch_add(level.chunk, std::memory_order_relaxed);
+                if (level.Beyond(start))
+                    return;
+                const std::size_t end = std::min<std::size_t>(start + level.chunk, level.count);
+                for (std::size_t position = start; position < end && !level.Beyond(position);
+                     ++position)
+                    ReadFolder(level, static_cast<std::uint32_t>(position));
+            }
+        } catch (...) {
+            m_failure = std::current_exception();
+            // The level's outcome is unknown now; no other reader starts a folder.
+            level.NoteMatch(0);
         }
-        return std::nullopt;
+    }
+
+    void RethrowFailure() const
+    {
+        if (m_failure)
+            std::rethrow_exception(m_failure);
+    }
+
+    // The match this reader found in the folder at position, if it read that folder.
+    const std::string* MatchAt(std::uint32_t position) const
+    {
+        for (const auto& [at, name] : m_matches)
+            if (at == position)
+                return &name;
+        return nullptr;
+    }
+
+    std::string_view ChildName(std::uint32_t child) const
+    {
+        return ViewOf(m_childNames, m_children[child]);
+    }
+
+    void ClearLevel()
+    {
+        m_children.clear();
+        m_childNames.clear();
+        m_matches.clear();
     }
 
 private:
-    struct Folder {
-        std::uint32_t parent;
-        std::uint32_t depth;
-        std::uint32_t nameOffset;
-        std::uint32_t nameLength;
-    };
-
     struct Ancestor {
-        std::uint32_t index = 0;
+        std::uint32_t index = kNoFolder;
         int fd = -1;
     };
 
-    const char* NameOf(const Folder& folder) const { return m_names.data() + folder.nameOffset; }
-
-    std::string_view NameViewOf(const Folder& folder) const
+    // Reads one folder: records the first matching name in byte order, or its
+    // sub-folders in byte order when nothing in it matches.
+    void ReadFolder(Level& level, std::uint32_t position)
     {
-        return {NameOf(folder), folder.nameLength};
-    }
-
-    // Reads one folder: returns the first matching name in byte order, or
-    // queues its sub-folders in byte order when nothing in it matches.
-    std::optional<std::string> ScanFolder(std::uint32_t index)
-    {
-        const int fd = OpenFolder(index);
+        const auto firstChild = static_cast<std::uint32_t>(m_children.size());
+        const std::size_t namesBefore = m_childNames.size();
+        level.results[position] = {m_id, firstChild, firstChild};
+        const int fd = OpenFolder(level.first + position);
         if (fd < 0)
-            return std::nullopt;
-        const std::size_t firstChild = m_folders.size();
+            return;
         std::optional<std::string> match;
-        ReadEntries(fd, index, match);
+        ReadEntries(fd, match);
         ::close(fd);
         if (match) {
-            m_folders.resize(firstChild);
-            return match;
+            m_children.resize(firstChild);
+            m_childNames.resize(namesBefore);
+            m_matches.emplace_back(position, std::move(*match));
+            level.NoteMatch(position);
+            return;
         }
-        std::sort(
-            m_folders.begin() + static_cast<std::ptrdiff_t>(firstChild), m_folders.end(),
-            [this](const Folder& a, const Folder& b) { return NameViewOf(a) < NameViewOf(b); });
-        return std::nullopt;
+        std::sort(m_children.begin() + firstChild, m_children.end(),
+                  [this](NameRef a, NameRef b) {
+                      return ViewOf(m_childNames, a) < ViewOf(m_childNames, b);
+                  });
+        level.results[position].endChild = static_cast<std::uint32_t>(m_children.size());
     }
 
-    // getdents64 into one buffer kept for the whole walk: fdopendir would
+    // getdents64 into one buffer kept for the whole search: fdopendir would
     // fstat the folder and allocate its own buffer for every one of them.
-    void ReadEntries(int fd, std::uint32_t index, std::optional<std::string>& match)
+    void ReadEntries(int fd, std::optional<std::string>& match)
     {
         for (;;) {
             const ssize_t length = ::getdents64(fd, m_entries.data(), m_entries.size());
@@ -202,13 +378,12 @@ private:
             for (ssize_t at = 0; at < length;) {
                 const auto* entry = reinterpret_cast<const dirent64*>(m_entries.data() + at);
                 at += entry->d_reclen;
-                VisitEntry(fd, index, *entry, match);
+                VisitEntry(fd, *entry, match);
             }
         }
     }
 
-    void VisitEntry(int fd, std::uint32_t index, const dirent64& entry,
-                    std::optional<std::string>& match)
+    void VisitEntry(int fd, const dirent64& entry, std::optional<std::string>& match)
     {
         const char* name = entry.d_name;
         if (IsDotOrDotDot(name))
@@ -218,7 +393,7 @@ private:
             type = TypeOf(fd, name);
         if (type == DT_DIR) {
             if (!match)
-                QueueFolder(index, name);
+                AddChild(name);
             return;
         }
         if (type != DT_REG && type != DT_LNK)
@@ -231,36 +406,33 @@ private:
             match = name;
     }
 
-    void QueueFolder(std::uint32_t parent, const char* name)
+    void AddChild(std::string_view name)
     {
-        const std::size_t length = std::char_traits<char>::length(name);
-        if (m_names.size() + length + 1 > std::numeric_limits<std::uint32_t>::max() ||
-            m_folders.size() >= std::numeric_limits<std::uint32_t>::max())
+        if (m_children.size() >= kNoFolder || !FitsInArena(m_childNames, name.size()))
             return;
-        const auto offset = static_cast<std::uint32_t>(m_names.size());
-        m_names.insert(m_names.end(), name, name + length + 1);
-        m_folders.push_back(
-            {parent, m_folders[parent].depth + 1, offset, static_cast<std::uint32_t>(length)});
+        m_children.push_back(AddName(m_childNames, name));
     }
 
     // A new descriptor for the folder, to be closed by the caller.
     int OpenFolder(std::uint32_t index)
     {
         if (index == 0)
-            return ::open(m_root.c_str(), kFolderFlags);
-        const Folder& folder = m_folders[index];
-        if (folder.depth > kCachedDepth)
-            return ::open(PathOf(index, {}).c_str(), kFolderFlags | O_NOFOLLOW);
+            return ::open(m_table.root().c_str(), kFolderFlags);
+        const FolderTable::Folder& folder = m_table[index];
+        if (folder.depth > m_ancestors.size())
+            return ::open(m_table.PathOf(index, {}).c_str(), kFolderFlags | O_NOFOLLOW);
         const int parentFd = AncestorFd(folder.parent);
         if (parentFd < 0)
             return -1;
-        return ::openat(parentFd, NameOf(folder), kFolderFlags | O_NOFOLLOW);
+        return ::openat(parentFd, m_table.NameOf(index), kFolderFlags | O_NOFOLLOW);
     }
 
+    // The cached descriptor of a folder no deeper than the cache; the folders
+    // this reader reads in a row mostly share it.
     int AncestorFd(std::uint32_t index)
     {
-        Ancestor& slot = m_ancestors[m_folders[index].depth];
-        if (slot.fd >= 0 && slot.index == index)
+        Ancestor& slot = m_ancestors[m_table[index].depth];
+        if (slot.index == index)
             return slot.fd;
         if (slot.fd >= 0)
             ::close(slot.fd);
@@ -269,41 +441,120 @@ private:
         return slot.fd;
     }
 
-    // The host path of a folder, or of the entry leaf inside it.
-    std::string PathOf(std::uint32_t index, std::string_view leaf) const
-    {
-        std::vector<std::uint32_t> chain;
-        for (std::uint32_t at = index; at != 0; at = m_folders[at].parent)
-            chain.push_back(at);
-        std::string path(m_rootPrefix);
-        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-            path += '/';
-            path += NameViewOf(m_folders[*it]);
-        }
-        if (!leaf.empty()) {
-            path += '/';
-            path += leaf;
-        }
-        return path;
-    }
-
-    std::string m_root;
-    std::string_view m_rootPrefix;
-    NameMatcher m_matcher;
-    std::vector<Folder> m_folders;
-    std::vector<char> m_names;
+    const FolderTable& m_table;
+    const NameMatcher& m_matcher;
+    const std::uint32_t m_id;
     std::vector<Ancestor> m_ancestors;
     std::vector<char> m_entries = std::vector<char>(64 * 1024);
+    std::vector<NameRef> m_children;
+    std::vector<char> m_childNames;
+    std::vector<std::pair<std::uint32_t, std::string>> m_matches;
+    std::exception_ptr m_failure;
+};
+
+// One search: the levels of the tree one after another, the folders of each
+// read by up to `threads` threads, the calling one among them. The threads
+// that help with a level are started for it and joined before the level's
+// result is looked at.
+class TreeWalk {
+public:
+    TreeWalk(const std::string& hostRoot, const std::string& fileName, unsigned threads)
+        : m_table(hostRoot), m_matcher(fileName)
+    {
+        const unsigned count = std::clamp(threads, 1U, kMaxTreeSearchThreads);
+        const std::uint32_t cachedDepth = std::max<std::uint32_t>(1, kCachedDescriptors / count);
+        m_readers.reserve(count);
+        for (std::uint32_t id = 0; id < count; ++id)
+            m_readers.push_back(std::make_unique<FolderReader>(m_table, m_matcher, id, cachedDepth));
+    }
+
+    std::optional<std::string> Run()
+    {
+        std::uint32_t first = 0;
+        while (first < m_table.size()) {
+            Level level(first, m_table.size() - first, m_readers.size());
+            ReadLevel(level);
+            const std::uint32_t position = level.firstMatch.load();
+            if (position != kNoFolder)
+                return m_table.PathOf(first + position, MatchOf(level, position));
+            QueueChildren(level);
+            first += level.count;
+        }
+        return std::nullopt;
+    }
+
+private:
+    void ReadLevel(Level& level)
+    {
+        const std::size_t wanted =
+            std::min<std::size_t>(m_readers.size(), level.count / kFoldersPerThread);
+        {
+            std::vector<std::jthread> threads;
+            for (std::size_t id = 1; id < wanted; ++id) {
+                try {
+                    threads.emplace_back([&level, reader = m_readers[id].get()] {
+                        reader->ReadLevel(level);
+                    });
+                } catch (const std::system_error&) {
+                    break; // the threads that did start share the level
+                }
+            }
+            m_readers[0]->ReadLevel(level);
+        } // every helper has ended here
+        for (const auto& reader : m_readers)
+            reader->RethrowFailure();
+    }
+
+    std::string_view MatchOf(const Level& level, std::uint32_t position) const
+    {
+        return *m_readers[level.results[position].reader]->MatchAt(position);
+    }
+
+    // The sub-folders of the level, in the level's order, become the next level.
+    void QueueChildren(const Level& level)
+    {
+        for (std::uint32_t position = 0; position < level.count; ++position) {
+            const Level::Result& result = level.results[position];
+            const FolderReader& reader = *m_readers[result.reader];
+            for (std::uint32_t child = result.firstChild; child < result.endChild; ++child)
+                if (!m_table.Add(level.first + position, reader.ChildName(child)))
+                    break;
+        }
+        for (const auto& reader : m_readers)
+            reader->ClearLevel();
+    }
+
+    FolderTable m_table;
+    NameMatcher m_matcher;
+    std::vector<std::unique_ptr<FolderReader>> m_readers;
 };
 
 } // namespace
 
+unsigned TreeSearchThreads()
+{
+    unsigned cores = 0;
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (::sched_getaffinity(0, sizeof set, &set) == 0)
+        cores = static_cast<unsigned>(CPU_COUNT(&set));
+    if (cores == 0)
+        cores = std::thread::hardware_concurrency();
+    return std::clamp(cores, 1U, kMaxTreeSearchThreads);
+}
+
 std::optional<std::string> SearchTreeForFile(const std::string& hostRoot,
-                                             const std::string& fileName)
+                                             const std::string& fileName, unsigned threads)
 {
     if (fileName.empty())
         return std::nullopt;
-    return TreeWalk(hostRoot, fileName).Run();
+    return TreeWalk(hostRoot, fileName, threads).Run();
+}
+
+std::optional<std::string> SearchTreeForFile(const std::string& hostRoot,
+                                             const std::string& fileName)
+{
+    return SearchTreeForFile(hostRoot, fileName, TreeSearchThreads());
 }
 
 } // namespace zv

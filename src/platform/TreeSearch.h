@@ -19,7 +19,21 @@ namespace zv {
 // other UTF-8 names through Unicode case folding. The result is hostRoot
 // joined to the path below it with single '/' separators, whether or not
 // hostRoot ends in '/'. A root that is missing or cannot be read gives nullopt.
+//
+// The folders of one depth are read by TreeSearchThreads() threads at once;
+// the result is the one the order above gives, whatever the number of
+// threads, and every thread has ended when the search returns.
 std::optional<std::string> SearchTreeForFile(const std::string& hostRoot,
                                              const std::string& fileName);
+
+// The same search with the given number of threads (1 reads every folder on
+// the calling thread).
+std::optional<std::string> SearchTreeForFile(const std::string& hostRoot,
+                                             const std::string& fileName, unsigned threads);
+
+// The cores this process may run on, at least 1 and at most kMaxTreeSearchThreads.
+unsigned TreeSearchThreads();
+
+inline constexpr unsigned kMaxTreeSearchThreads = 32;
 
 } // namespace zv

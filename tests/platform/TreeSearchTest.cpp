@@ -1,3 +1,4 @@
+#include "PermissionsHonoured.h"
 #include "platform/TreeSearch.h"
 
 #include <QTemporaryDir>
@@ -257,18 +258,26 @@ TEST_F(TreeSearchTest, OtherEntryKindsNamedLikeTheFileAreNoMatch)
 TEST_F(TreeSearchTest, UnreadableFolderIsSkipped)
 {
     MakeFile("drive/locked/game.exe");
+    MakeFile("drive/listed/inside/game.exe"); // its names can be read, but not entered
     MakeFile("drive/open/sub/game.exe");
     const std::string locked = HostPath("drive/locked");
+    const std::string listed = HostPath("drive/listed");
     fs::permissions(locked, fs::perms::none);
-    DIR* probe = ::opendir(locked.c_str());
+    fs::permissions(listed, fs::perms::owner_read);
+    bool keptOut = false;
     std::optional<std::string> found;
-    if (probe == nullptr)
-        found = SearchTreeForFile(Root(), "game.exe");
-    else
-        ::closedir(probe);
+    const bool honoured = test::RunWithPermissionsHonoured([&] {
+        DIR* probe = ::opendir(locked.c_str());
+        keptOut = probe == nullptr;
+        if (probe != nullptr)
+            ::closedir(probe);
+        else
+            found = SearchTreeForFile(Root(), "game.exe");
+    });
     fs::permissions(locked, fs::perms::owner_all); // so the temporary folder can go
-    if (probe != nullptr)
-        GTEST_SKIP() << "permissions do not keep this user out of a folder";
+    fs::permissions(listed, fs::perms::owner_all);
+    if (!honoured || !keptOut)
+        GTEST_SKIP() << "permissions do not keep this process out of a folder";
     EXPECT_EQ(found, HostPath("drive/open/sub/game.exe"));
 }
 
