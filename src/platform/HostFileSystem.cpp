@@ -70,6 +70,41 @@ void WriteAll(int fd, const char* data, size_t size, const std::string& hostPath
     }
 }
 
+// Copies from the current offset of in to the end through the kernel, which
+// shares the blocks where the file system can (a reflink) and otherwise moves
+// the bytes without passing them through this process. Stops early, leaving
+// both offsets where it got to, where the kernel cannot copy between these
+// two files (another file system, a special file) or reports no bytes at
+// all, as it may for files whose size is not known in advance (/proc).
+// Throws on a real failure such as a full disk.
+void CopyInKernel(int in, int out, const std::string& target)
+{
+    constexpr size_t kRequest = size_t(1) << 30;
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, kRequest, 0);
+        if (copied > 0)
+            continue;
+        if (copied == 0)
+            return;
+        switch (errno) {
+        case EINTR:
+            continue;
+        case EXDEV:
+        case EINVAL:
+        case ENOSYS:
+        case EOPNOTSUPP:
+        case EBADF:
+        case ETXTBSY:
+            return;
+        default:
+            // Mostly a full disk or a write error. The path only tells a
+            // missing file from a missing folder, which cannot happen here,
+            // so a read error of the source is numbered right as well.
+            ThrowErrno(target);
+        }
+    }
+}
+
 // A temporary file beside the target that becomes the target in one rename,
 // so that readers see either the old content or the whole new one.
 class ReplacingWriter {
@@ -198,13 +233,16 @@ void HostFileSystem::copyFile(const QString& from, const QString& to)
 {
     const std::string source = hostPath(from);
     const std::string target = hostPath(to);
-    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without blocking: opening a named pipe would wait for a writer.
+    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!in.valid())
         ThrowErrno(source);
     struct stat sourceStat {};
     if (::fstat(in.get(), &sourceStat) != 0)
         ThrowErrno(source);
-    if (S_ISDIR(sourceStat.st_mode))
+    // Only plain files are copied: a folder cannot be, and a pipe or a device
+    // such as /dev/zero could block or fill the disk.
+    if (!S_ISREG(sourceStat.st_mode))
         throw Failure(FailureNumber::PathAccessError);
     struct stat targetStat {};
     if (::stat(target.c_str(), &targetStat) == 0) {
@@ -213,6 +251,10 @@ void HostFileSystem::copyFile(const QString& from, const QString& to)
             throw Failure(FailureNumber::PathAccessError);
     }
     ReplacingWriter out(target);
+    CopyInKernel(in.get(), out.fd(), target);
+    // Whatever the kernel did not copy (all of it where it cannot copy
+    // between these files) goes through a buffer; after a kernel copy this
+    // is one read that finds the end.
     std::vector<char> buffer(1 << 16);
     for (;;) {
         const ssize_t got = ::read(in.get(), buffer.data(), buffer.size());

@@ -9,10 +9,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zv {
@@ -186,6 +188,81 @@ TEST_F(FileLayer, CopyOfAMissingFileOrIntoAMissingFolder)
     EXPECT_EQ(QDir(prefix.hostPathOf(QStringLiteral("C:\\a"))).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("Marsh.gmx")})
         << "no temporary file is left behind";
+}
+
+// Every byte arrives whether the kernel copies the file (one file system),
+// cannot (from another file system) or does not know its size in advance (/proc).
+TEST(FileCopy, EveryByteArrivesWhereverTheFileComesFrom)
+{
+    TestPrefix prefix;
+    prefix.addDrive('C');
+    QTemporaryDir memory(QStringLiteral("/dev/shm/zv-copy-XXXXXX"));
+    if (memory.isValid())
+        prefix.linkDrive('M', memory.path());
+    prefix.linkDrive('P', QStringLiteral("/proc/self"));
+    prefix.folder(QStringLiteral("C:\\a"));
+
+    QByteArray pattern(3 * 65536 + 7, '\0');
+    for (qsizetype i = 0; i < pattern.size(); ++i)
+        pattern[i] = char(i * 131 % 251);
+    const struct {
+        const char* title;
+        const char* from;
+        QByteArray content; // written first; empty for a file that is there
+    } cases[] = {
+        {"empty", "C:\\a\\Empty.gmx", QByteArray()},
+        {"one byte", "C:\\a\\One.gmx", "x"},
+        {"more than one buffer", "C:\\a\\Big.gmx", pattern},
+        {"several megabytes", "C:\\a\\Huge.gmx", pattern.repeated(40)},
+        {"another file system", "M:\\Marsh.gmx", pattern},
+        {"size not known in advance", "P:\\cmdline", QByteArray()},
+    };
+    const DriveTable table = prefix.driveTable();
+    HostFileSystem files(table);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        const QString from = QString::fromLatin1(c.from);
+        if (from.startsWith('M') && !memory.isValid()) {
+            ADD_FAILURE() << "/dev/shm cannot hold a file of another file system";
+            continue;
+        }
+        QByteArray expected = c.content;
+        if (from.startsWith('P')) {
+            QFile host(QStringLiteral("/proc/self/cmdline"));
+            ASSERT_TRUE(host.open(QIODevice::ReadOnly));
+            expected = host.readAll();
+            ASSERT_FALSE(expected.isEmpty());
+        } else {
+            files.writeFile(from, c.content);
+        }
+        prefix.file(QStringLiteral("C:\\b\\Copy.gmx"), "an older and different copy");
+        try {
+            files.copyFile(from, QStringLiteral("C:\\b\\Copy.gmx"));
+        } catch (const Failure& failure) {
+            ADD_FAILURE() << failure.what();
+        }
+        EXPECT_EQ(prefix.content(QStringLiteral("C:\\b\\Copy.gmx")), expected);
+    }
+}
+
+// A copy reads only plain files: a pipe would block the program, a device
+// such as /dev/zero would fill the disk. The target stays as it was.
+TEST(FileCopy, APipeAFolderOrADeviceIsNoFileToCopy)
+{
+    TestPrefix prefix;
+    prefix.addDrive('C');
+    prefix.linkDrive('V', QStringLiteral("/dev"));
+    prefix.folder(QStringLiteral("C:\\a\\Folder.gmx"));
+    ASSERT_EQ(::mkfifo(prefix.hostPathOf(QStringLiteral("C:\\a\\Pipe.gmx")).toLocal8Bit().constData(), 0600), 0);
+    prefix.file(QStringLiteral("C:\\b\\Copy.gmx"), "old");
+    const DriveTable table = prefix.driveTable();
+    HostFileSystem files(table);
+    for (const char* from : {"C:\\a\\Pipe.gmx", "C:\\a\\Folder.gmx", "V:\\zero"}) {
+        ExpectFailure(FailureNumber::PathAccessError, [&] {
+            files.copyFile(QString::fromLatin1(from), QStringLiteral("C:\\b\\Copy.gmx"));
+        });
+        EXPECT_EQ(prefix.content(QStringLiteral("C:\\b\\Copy.gmx")), "old") << from;
+    }
 }
 
 TEST_F(FileLayer, RenameNeverReplaces)
