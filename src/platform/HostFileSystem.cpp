@@ -203,10 +203,10 @@ std::vector<Entry> ReadEntries(const std::string& hostFolder)
     return entries;
 }
 
-// Splits "C:\a\b\*.gmx" into "C:\a\b" and "*.gmx".
+// Splits "C:\a\b\*.gmx" into "C:\a\b" and "*.gmx"; "/" separates as "\" does.
 std::pair<QString, QString> SplitLast(const QString& path)
 {
-    const auto slash = path.lastIndexOf(QLatin1Char('\\'));
+    const auto slash = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     if (slash < 0) {
         if (path.size() >= 2 && path.at(1) == QLatin1Char(':'))
             return {path.left(2) + QLatin1Char('\\'), path.mid(2)};
@@ -283,6 +283,8 @@ void HostFileSystem::rename(const QString& from, const QString& to)
     struct stat sourceStat {};
     if (::lstat(source.c_str(), &sourceStat) != 0)
         ThrowErrno(source);
+    if (to.contains(QChar(0))) // the host would cut the name there
+        throw Failure(FailureNumber::PathAccessError);
 
     // The new name is taken as written; an existing entry that differs only
     // in case is the same name to Windows, so it blocks the rename unless it
@@ -345,7 +347,7 @@ void HostFileSystem::removeFolder(const QString& path)
 
 QStringList HostFileSystem::find(const QString& pattern, ListKind kind)
 {
-    if (pattern.isEmpty())
+    if (pattern.isEmpty() || pattern.contains(QChar(0)))
         return {};
     const auto [folder, last] = SplitLast(pattern);
     std::string hostFolder;

@@ -60,8 +60,13 @@ std::string ResolveComponent(const std::string& hostFolder, const QString& name)
     return best.empty() ? exact : best;
 }
 
-std::string PathResolver::hostPath(const QString& programPath, const QString& currentFolder) const
+std::string PathResolver::hostPath(const QString& written, const QString& currentFolder) const
 {
+    // The host would read a NUL as the end of the path and act on another file.
+    if (written.contains(QChar(0)))
+        throw Failure(FailureNumber::PathAccessError);
+    // Windows reads "/" as "\"; kept inside a component it would let ".." climb.
+    const QString programPath = QString(written).replace(QLatin1Char('/'), QLatin1Char('\\'));
     Start start;
     if (IsDriveForm(programPath)) {
         const QChar letter = *DriveLetterOf(programPath);

@@ -16,13 +16,16 @@ namespace zv {
 // component matches a directory entry exactly, else the first entry that
 // matches ignoring case, as Windows and Wine do; components that do not exist
 // are kept as written, so a path to a file about to be made resolves too.
-// Empty components (a root joined with "\name") are skipped.
+// Empty components (a root joined with "\name") are skipped. "/" separates
+// components as "\" does; "." and ".." are taken textually and never climb
+// above the drive's folder.
 class PathResolver {
 public:
     explicit PathResolver(const DriveTable& drives) : m_drives(drives) {}
 
-    // Throws Failure 76 for a letter that does not exist and 71 for a letter
-    // whose folder is missing (a drive that is not ready).
+    // Throws Failure 76 for a letter that does not exist, 71 for a letter
+    // whose folder is missing (a drive that is not ready) and 75 for a path
+    // holding a NUL character, which names no file.
     std::string hostPath(const QString& programPath, const QString& currentFolder) const;
 
     // The program path of a host path (drive form where a drive covers it,

@@ -144,6 +144,45 @@ TEST_F(FileLayer, DotDotNeverLeavesTheDrive)
     EXPECT_EQ(files.readFile(QStringLiteral("C:\\a\\..\\..\\..\\top.txt")), "top");
 }
 
+// Windows reads "/" as a separator too, so ".." between slashes climbs no
+// higher than "\..\" does; a file beside the drive's folder stays out of reach.
+TEST_F(FileLayer, SlashesSeparateLikeBackslashes)
+{
+    prefix.file(QStringLiteral("C:\\top.txt"), "top");
+    prefix.file(QStringLiteral("C:\\a\\b\\m.gmx"), "m");
+    const QString outside = prefix.hostPathOf(QStringLiteral("C:\\")) + QStringLiteral("/../top.txt");
+    QFile beside(outside);
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly) && beside.write("outside") == 7);
+    beside.close();
+    for (const char* path : {"C:\\a/../../top.txt", "C:/a/b/../../../top.txt", "c:\\A/B\\..\\../../top.txt"})
+        EXPECT_EQ(files.readFile(QString::fromLatin1(path)), "top") << path;
+    EXPECT_EQ(files.readFile(QStringLiteral("C:/a/b/M.GMX")), "m");
+
+    files.rename(QStringLiteral("C:\\a\\b\\m.gmx"), QStringLiteral("C:\\a\\b\\../../../moved.gmx"));
+    EXPECT_EQ(prefix.content(QStringLiteral("C:\\moved.gmx")), "m");
+    EXPECT_EQ(files.find(QStringLiteral("C:\\a\\../*.gmx"), ListKind::Files),
+              QStringList{QStringLiteral("moved.gmx")});
+    EXPECT_EQ(prefix.content(QStringLiteral("C:\\..\\top.txt")), "outside");
+}
+
+// The host ends a path at a NUL character: such a path must not act on the
+// file named by the part before it.
+TEST_F(FileLayer, APathHoldingNulNamesNoFile)
+{
+    prefix.file(QStringLiteral("C:\\m\\a.gmx"), "a");
+    const QString nul = QStringLiteral("C:\\m\\a.gmx") + QChar(0) + QStringLiteral(".bmp");
+    ExpectFailure(FailureNumber::PathAccessError, [&] { files.readFile(nul); });
+    ExpectFailure(FailureNumber::PathAccessError, [&] { files.deleteFile(nul); });
+    ExpectFailure(FailureNumber::PathAccessError, [&] { files.writeFile(nul, "x"); });
+    ExpectFailure(FailureNumber::PathAccessError,
+                  [&] { files.copyFile(QStringLiteral("C:\\m\\a.gmx"), nul); });
+    ExpectFailure(FailureNumber::PathAccessError, [&] {
+        files.rename(QStringLiteral("C:\\m\\a.gmx"), QStringLiteral("C:\\m\\b") + QChar(0));
+    });
+    EXPECT_TRUE(files.find(nul, ListKind::Files).isEmpty());
+    EXPECT_EQ(prefix.content(QStringLiteral("C:\\m\\a.gmx")), "a");
+}
+
 // ---- operations ------------------------------------------------------------
 
 TEST_F(FileLayer, NotFoundIs53ForAFileAnd76ForAMissingFolder)
