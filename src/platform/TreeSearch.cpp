@@ -490,6 +490,7 @@ private:
             std::min<std::size_t>(m_readers.size(), level.count / kFoldersPerThread);
         {
             std::vector<std::jthread> threads;
+            threads.reserve(wanted);
             for (std::size_t id = 1; id < wanted; ++id) {
                 try {
                     threads.emplace_back([&level, reader = m_readers[id].get()] {
