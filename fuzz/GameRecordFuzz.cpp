@@ -2,24 +2,13 @@
 // outside the input, and what it reads must be a folder the record format
 // can write back and read again unchanged.
 
+#include "FuzzCheck.h"
 #include "core/GameRecord.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-void Check(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "game record reader: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
+const zv::fuzz::Checker Check("game record reader");
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,24 +2,13 @@
 // the input, and whatever it reads must write back as a sound file that reads
 // the same again.
 
+#include "FuzzCheck.h"
 #include "core/Notes.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
-namespace {
-
-void Check(bool holds, const char* what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "notes reader: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
+const zv::fuzz::Checker Check("notes reader");
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -7,6 +7,7 @@
 // UTF-16 (any code unit, lone surrogates and NUL too), and whether it is
 // taken after "C:", relative to the current folder "C:\Games", or as it is.
 
+#include "FuzzCheck.h"
 #include "platform/DriveTable.h"
 #include "platform/Failure.h"
 #include "platform/PathResolver.h"
@@ -17,18 +18,14 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-void Check(bool holds, const char* what, const QString& path, const std::string& host = {})
+const zv::fuzz::Checker Check("path resolver");
+
+std::string Details(const QString& path, const std::string& host = {})
 {
-    if (!holds) {
-        std::fprintf(stderr, "path resolver: %s\n  program path: %s\n  host path: %s\n", what,
-                     qPrintable(path), host.c_str());
-        std::abort();
-    }
+    return "  program path: " + path.toStdString() + "\n  host path: " + host + "\n";
 }
 
 // A drive C: with a few folders and files in more than one letter case and a
@@ -107,20 +104,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                failure.number() == FailureNumber::DiskNotReady) ||
                               (letter && *letter != QLatin1Char('c') && *letter != QLatin1Char('d') &&
                                failure.number() == FailureNumber::PathNotFound);
-        Check(expected, "an unexpected failure", path, failure.what());
+        Check(expected, "an unexpected failure",
+              Details(path) + "  failure: " + failure.what() + "\n");
         return 0;
     }
-    Check(host.find('\0') == std::string::npos, "a NUL in the host path", path, host);
-    Check(!path.contains(QChar(0)), "a path holding NUL names a file", path, host);
+    Check(host.find('\0') == std::string::npos, "a NUL in the host path", Details(path, host));
+    Check(!path.contains(QChar(0)), "a path holding NUL names a file", Details(path, host));
     if (!letter)
         return 0; // from the host root or the process's folder: anywhere is allowed
-    Check(*letter == QLatin1Char('c'), "a missing drive resolved", path, host);
+    Check(*letter == QLatin1Char('c'), "a missing drive resolved", Details(path, host));
     const std::string folder = drives.drive.toStdString();
-    Check(host == folder || host.rfind(folder + '/', 0) == 0, "outside the drive's folder", path,
-          host);
+    Check(host == folder || host.rfind(folder + '/', 0) == 0, "outside the drive's folder",
+          Details(path, host));
     Check(!HasDotComponent(host.substr(folder.size())), "a \".\" or \"..\" left in the host path",
-          path, host);
+          Details(path, host));
     const std::optional<QChar> back = DriveLetterOf(resolver.programPath(host));
-    Check(back && *back == QLatin1Char('c'), "the host path does not lead back to C:", path, host);
+    Check(back && *back == QLatin1Char('c'), "the host path does not lead back to C:",
+          Details(path, host));
     return 0;
 }
