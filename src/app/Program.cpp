@@ -1,6 +1,8 @@
 #include "Program.h"
 
 #include "core/MapRepair.h"
+#include "finder/FindMaps.h"
+#include "finder/ListMaps.h"
 #include "frame/MDIForm1.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pointer.h"
@@ -47,6 +49,8 @@ void Program::registerWindows()
                                     [this] { unload(QStringLiteral("Startup")); }});
              return startup;
          }},
+        {QStringLiteral("FindMaps"), [this]() -> QWidget* { return new FindMaps(m_context); }},
+        {QStringLiteral("ListMaps"), [this]() -> QWidget* { return new ListMaps(m_context); }},
     };
 }
 

@@ -47,6 +47,9 @@ public:
     QPointF positionTwips() const;
     QSizeF sizeTwips() const;
     void moveToTwips(QPointF leftTop);
+    // Centres the window on an outer size in twips (the main frame's): top = (frame height -
+    // window height) / 2, left likewise.
+    void centreOnTwips(QSizeF frameOuterSize);
 
     const Screen& screen() const { return m_screen; }
     const SupportImages& images() const { return m_images; }
