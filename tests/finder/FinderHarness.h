@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SearchFixtures.h"
+#include "TestPictures.h"
 #include "TestServices.h"
 
 #include "core/ProgramState.h"
@@ -14,10 +15,8 @@
 #include "platform/Screen.h"
 #include "platform/SupportImages.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QHash>
-#include <QImage>
 #include <QPointer>
 
 #include <functional>
@@ -99,7 +98,7 @@ public:
           context{state, services, messages, addresses, launcher, screen, images, forms}
     {
         for (const char* picture : {"Go.bmp", "GoOff.bmp"})
-            prefix.programFile(QStringLiteral("Support/") + QLatin1String(picture), Bitmap(44, 24));
+            prefix.programFile(QStringLiteral("Support/") + QLatin1String(picture), BmpOf({44, 24}));
         frame.resize(1024, 768);
         frame.show();
         forms.setBuilder(QStringLiteral("MapManager"), [this] {
@@ -119,17 +118,6 @@ public:
         forms.loaded(QStringLiteral("MapManager"))->hide();
         QCoreApplication::processEvents();
         return finder;
-    }
-
-    static QByteArray Bitmap(int width, int height)
-    {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "BMP");
-        return bytes;
     }
 
     TestPrefix prefix;
