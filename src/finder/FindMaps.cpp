@@ -112,7 +112,9 @@ void FindMaps::Image2_Click()
 {
     if (m_searching)
         return;
-    if (m_state.FoundMapPending) {
+    // A find left waiting by an earlier opening of the finder (closed with its close
+    // button) is the manager's to take; here Go searches for what the user typed.
+    if (m_state.FoundMapPending && m_foundHere) {
         ShowFoundFiles();
         m_state.FoundMapPending = false;
         closeFinder();
@@ -133,7 +135,8 @@ void FindMaps::Image1_Click()
 void FindMaps::search()
 {
     m_searching = true;
-    RunMapSearch(m_state, m_services, m_messages, *this, m_searchName);
+    if (RunMapSearch(m_state, m_services, m_messages, *this, m_searchName))
+        m_foundHere = true;
     m_searching = false;
 }
 

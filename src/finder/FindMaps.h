@@ -56,6 +56,8 @@ private:
     QString m_searchName;
     // A search is running: the window takes nothing until it returns.
     bool m_searching = false;
+    // This opening of the finder has found a file, so Go shows it instead of searching.
+    bool m_foundHere = false;
 
     QLabel* Label1;
     QLineEdit* Text1;

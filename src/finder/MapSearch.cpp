@@ -24,7 +24,7 @@ QString SearchNameOf(const QString& typed)
     return typed.trimmed();
 }
 
-void RunMapSearch(ProgramState& state, const Services& services, MessageBoxes& messages,
+bool RunMapSearch(ProgramState& state, const Services& services, MessageBoxes& messages,
                   FinderView& view, const QString& searchName)
 {
     try {
@@ -44,6 +44,7 @@ void RunMapSearch(ProgramState& state, const Services& services, MessageBoxes& m
             services.pointer.showDefault();
         }
         view.setGoPicture(kGoPicture);
+        return !found.isEmpty();
     } catch (const Failure& failure) {
         messages.show(SearchFailureText(failure));
         services.pointer.showDefault();
@@ -53,6 +54,7 @@ void RunMapSearch(ProgramState& state, const Services& services, MessageBoxes& m
             // Already reported: the window closes in a moment anyway.
         }
         view.leaveAfterFailure();
+        return false;
     }
 }
 

@@ -41,8 +41,8 @@ public:
 // Searches every fixed drive, C: first, for a file named searchName and reports in the
 // view. A find sets FoundMapPath and FoundMapPending; nothing found leaves both as they
 // were. A failure is shown as "description, number" and the view is left; the two fields
-// are not touched by it.
-void RunMapSearch(ProgramState& state, const Services& services, MessageBoxes& messages,
+// are not touched by it. Returns whether the view now shows a find.
+bool RunMapSearch(ProgramState& state, const Services& services, MessageBoxes& messages,
                   FinderView& view, const QString& searchName);
 
 } // namespace zv

@@ -234,6 +234,47 @@ TEST_F(FinderWindows, AFailedSearchAfterAFindLeavesGoShowingTheFind)
     EXPECT_EQ(listText(), QStringLiteral("\r\nC:\\Marsh.gmx"));
 }
 
+// Closed with its close button after a find, the finder leaves the find waiting for the
+// manager's next load. Opened again before that, its Go still searches for the new name.
+TEST_F(FinderWindows, AFindLeftWaitingByAnEarlierOpeningDoesNotStopGoFromSearching)
+{
+    world.prefix.file(QStringLiteral("C:\\Marsh.gmx"));
+    world.prefix.file(QStringLiteral("D:\\Lake.gmx"));
+    world.openFinder();
+    type(QStringLiteral("Marsh.gmx"));
+    pressEnter();
+    click(finder(), "Image1");
+    ASSERT_TRUE(world.state.FoundMapPending);
+
+    world.openFinder();
+    type(QStringLiteral("Lake.gmx"));
+    click(finder(), "Image2");
+    ASSERT_NE(finder(), nullptr) << "Go searched instead of leaving";
+    EXPECT_EQ(message(), FoundMessage(QStringLiteral("D:\\Lake.gmx")));
+    EXPECT_TRUE(world.state.FoundMapPending);
+
+    click(finder(), "Image2");
+    EXPECT_EQ(finder(), nullptr);
+    EXPECT_FALSE(world.state.FoundMapPending);
+    EXPECT_EQ(listText(), QStringLiteral("\r\nC:\\Marsh.gmx\r\nD:\\Lake.gmx"));
+}
+
+// Without a find in this opening, a name that is nowhere leaves Go searching again.
+TEST_F(FinderWindows, AfterAnEarlierFindAndAMissGoSearchesAgain)
+{
+    world.state.FoundMapPath = QStringLiteral("C:\\Maps\\Earlier.gmx");
+    world.state.FoundMapPending = true;
+    world.openFinder();
+    type(QStringLiteral("Nowhere.gmx"));
+    click(finder(), "Image2");
+    ASSERT_EQ(message(), kNotFoundMessage);
+    world.drives.walked.clear();
+    click(finder(), "Image2");
+    EXPECT_EQ(world.drives.walked, (QStringList{"C:\\", "D:\\"}));
+    EXPECT_NE(finder(), nullptr);
+    EXPECT_TRUE(world.state.FoundMapPending) << "still the manager's to take";
+}
+
 TEST_F(FinderWindows, TheListKeepsEveryLineForTheRunDuplicatesIncluded)
 {
     world.prefix.file(QStringLiteral("C:\\Maps\\Marsh.gmx"));

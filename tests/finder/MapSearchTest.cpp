@@ -74,7 +74,7 @@ const test::TestPrefix& WithDrives(test::TestPrefix& prefix)
 
 class MapSearchTest : public ::testing::Test {
 protected:
-    void search(const QString& name) { RunMapSearch(state, services, messages, view, name); }
+    bool search(const QString& name) { return RunMapSearch(state, services, messages, view, name); }
 
     test::TestPrefix prefix;
     test::TestServices host{WithDrives(prefix)};
@@ -122,9 +122,11 @@ TEST_F(MapSearchTest, TheFirstFixedDriveInDriveOrderWinsAndOtherKindsAreNeverSea
         ProgramState caseState;
         log.entries.clear();
 
-        RunMapSearch(caseState, caseServices, messages, view, QString::fromLatin1(c.name));
+        const bool reported =
+            RunMapSearch(caseState, caseServices, messages, view, QString::fromLatin1(c.name));
 
         const QString found = QString::fromLatin1(c.found);
+        EXPECT_EQ(reported, !found.isEmpty());
         // I: stands for indexes 8 to 14 but is walked once.
         EXPECT_EQ(caseDrives.walked, c.walked);
         EXPECT_EQ(caseState.FoundMapPath, found);
@@ -156,7 +158,7 @@ TEST_F(MapSearchTest, ASearchThatFindsNothingKeepsTheEarlierFind)
 {
     state.FoundMapPath = QStringLiteral("C:\\Maps\\Earlier.gmx");
     state.FoundMapPending = true;
-    search(QStringLiteral("Nowhere.gmx"));
+    EXPECT_FALSE(search(QStringLiteral("Nowhere.gmx")));
     EXPECT_EQ(state.FoundMapPath, QStringLiteral("C:\\Maps\\Earlier.gmx"));
     EXPECT_TRUE(state.FoundMapPending);
     EXPECT_TRUE(log.entries.contains(QStringLiteral("message ") + kNotFoundMessage));
@@ -186,7 +188,7 @@ TEST_F(MapSearchTest, AFailureIsShownDescriptionFirstAndTheFinderIsLeft)
         log.entries.clear();
         view.missingPictures = {QString::fromLatin1(c.missing)};
 
-        search(QStringLiteral("Marsh.gmx"));
+        EXPECT_FALSE(search(QStringLiteral("Marsh.gmx"))) << "the finder is left";
 
         EXPECT_EQ(messages.shown, QStringList{QStringLiteral("File not found, 53")});
         EXPECT_EQ(drives.walked, c.walked);
