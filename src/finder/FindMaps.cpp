@@ -151,7 +151,6 @@ void FindMaps::ShowFoundFiles()
     list->placeBesideManager();
     list->show();
     list->raise();
-    SetMinimized(*list, false);
     if (Text1->text().isEmpty())
         SetMinimized(*list, true);
 }
