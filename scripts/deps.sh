@@ -6,8 +6,12 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   googletest libgtest-dev
+  clang-14 libclang-rt-14-dev
   fonts-liberation
   xvfb xauth x11-utils imagemagick
+  # The installer starts map packages, 32-bit Windows programs, through Wine; its 64-bit part
+  # runs the test package where the kernel cannot run 32-bit programs. NSIS builds the package.
+  wine wine32:i386 wine64 nsis
 )
 
 missing=()
@@ -19,6 +23,7 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

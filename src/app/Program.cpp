@@ -3,7 +3,9 @@
 #include "core/MapRepair.h"
 #include "finder/FindMaps.h"
 #include "finder/ListMaps.h"
+#include "frame/InformationWindow.h"
 #include "frame/MDIForm1.h"
+#include "installer/Install.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pointer.h"
 #include "startup/Startup.h"
@@ -51,7 +53,10 @@ void Program::registerWindows()
          }},
         {QStringLiteral("FindMaps"), [this]() -> QWidget* { return new FindMaps(m_context); }},
         {QStringLiteral("ListMaps"), [this]() -> QWidget* { return new ListMaps(m_context); }},
+        {QStringLiteral("Install"), [this]() -> QWidget* { return new Install(m_context); }},
     };
+    for (const QString& help : {QStringLiteral("Help1"), QStringLiteral("Help2"), QStringLiteral("Help3")})
+        m_windowBuilders.insert(help, [this, help]() -> QWidget* { return new InformationWindow(help, m_context); });
 }
 
 void Program::StartProgram()
@@ -78,7 +83,18 @@ void Program::wireFrame()
     FrameCommands commands;
     commands.repairMaps = [this] { repairMaps(); };
     commands.endProgram = [this] { endProgram(); };
+    commands.openHelp1 = [this] { showWindow(QStringLiteral("Help1")); };
+    commands.openHelp2 = [this] { showWindow(QStringLiteral("Help2")); };
+    commands.openHelp3 = [this] { showWindow(QStringLiteral("Help3")); };
     m_frame->setCommands(std::move(commands));
+}
+
+void Program::showWindow(const QString& name)
+{
+    if (QWidget* window = load(name)) {
+        window->show();
+        window->raise();
+    }
 }
 
 QWidget* Program::window(const QString& name) const

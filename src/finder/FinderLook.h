@@ -6,13 +6,6 @@
 
 namespace zv {
 
-// A control with its name, which scenario files and tests find it by.
-template <typename Control> Control* Named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
 // The finder's controls: green Arial 9 pt text on the skin's dark grey.
 inline void UseFinderLook(QWidget& control)
 {

@@ -27,6 +27,13 @@ private:
     double m_fy;
 };
 
+// Gives a control its name (the objectName that scenarios and other windows find it by).
+template <typename Control> Control* Named(Control* control, const QString& name)
+{
+    control->setObjectName(name);
+    return control;
+}
+
 // A borderless child window of the frame's client area: it paints its skin
 // picture from its top-left corner, is cut to its outline while loaded and
 // is moved by dragging its body.

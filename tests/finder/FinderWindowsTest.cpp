@@ -33,9 +33,9 @@ class FinderWindows : public ::testing::Test {
 protected:
     explicit FinderWindows(double dpi = 96) : world(dpi)
     {
-        world.forms.setBuilder(QStringLiteral("FindMaps"),
+        world.forms.addBuilder(QStringLiteral("FindMaps"),
                                [this] { return new FindMaps(world.context); });
-        world.forms.setBuilder(QStringLiteral("ListMaps"),
+        world.forms.addBuilder(QStringLiteral("ListMaps"),
                                [this] { return new ListMaps(world.context); });
     }
 
@@ -427,7 +427,7 @@ TEST_F(FinderWindows, WhileADriveIsSearchedTheFinderPaintsButTakesNoInput)
                       world.services.programFolder};
     WindowContext context{world.state, services, world.messages, world.addresses,
                           world.launcher, world.screen, world.images, world.forms};
-    world.forms.setBuilder(QStringLiteral("FindMaps"), [&] { return new FindMaps(context); });
+    world.forms.addBuilder(QStringLiteral("FindMaps"), [&] { return new FindMaps(context); });
     world.prefix.file(QStringLiteral("D:\\Marsh.gmx"));
     world.openFinder();
     type(QStringLiteral("Marsh.gmx"));

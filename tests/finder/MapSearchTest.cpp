@@ -3,7 +3,6 @@
 
 #include "finder/MapSearch.h"
 #include "platform/Failure.h"
-#include "platform/MessageBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -56,12 +55,6 @@ private:
     SearchLog& m_log;
 };
 
-class RecordingMessages final : public MessageBoxes {
-public:
-    void show(const QString& text) override { shown.append(text); }
-    QStringList shown;
-};
-
 // Drives C: and D: (hard disks), I: (hard disk), J: (a hard disk past I:), A: (floppy),
 // E: (CD-ROM) and N: (network), all empty until a test puts files on them.
 const test::TestPrefix& WithDrives(test::TestPrefix& prefix)
@@ -83,7 +76,7 @@ protected:
     LoggingView view{log};
     LoggingPointer pointer{log};
     LoggingEvents events{log};
-    RecordingMessages messages;
+    test::RecordingMessageBoxes messages;
     Services services{host.files, drives, pointer, events, host.services.programFolder};
     ProgramState state;
 };
