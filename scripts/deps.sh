@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-webengine-dev libxcb1-dev
   googletest libgtest-dev
   fonts-liberation
   xvfb xauth x11-utils imagemagick
