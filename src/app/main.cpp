@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "platform/Drives.h"
+#include "platform/DownloadFolder.h"
 #include "platform/DriveTable.h"
 #include "platform/HostFileSystem.h"
 #include "platform/ProgramFolder.h"
@@ -30,6 +31,8 @@ int main(int argc, char** argv)
                      zv::ProgramFolderPath(drives, QApplication::applicationDirPath()),
                      [] { QCoreApplication::exit(0); }});
     program = &run;
+    const QString downloads = zv::UserDownloadFolder();
+    run.browserSetup().downloads = {downloads, zv::ProgramFolderPath(drives, downloads)};
     run.StartProgram();
     return application.exec();
 }
