@@ -13,7 +13,7 @@ struct WindowRow {
 
 constexpr WindowRow kWindows[] = {
     {"MDIForm1", true},  {"Startup", true},   {"MapMain", false}, {"MapManager", false},
-    {"FindMaps", false}, {"ListMaps", false}, {"Grabber", false}, {"Install", false},
+    {"FindMaps", false}, {"ListMaps", false}, {"Grabber", true}, {"Install", false},
     {"Help1", false},    {"Help2", false},    {"Help3", false},
 };
 
