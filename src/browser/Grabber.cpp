@@ -109,6 +109,12 @@ Grabber::Grabber(const WindowContext& context, const BrowserSetup& setup)
     colours.setColor(QPalette::WindowText, QColor(0xf0, 0xe6, 0xc8));
     setPalette(colours);
 
+    // The small type of the window's design, so the captions fit their places.
+    for (QLabel* label : {Label1, Label2}) {
+        QFont small = label->font();
+        small.setPointSize(8);
+        label->setFont(small);
+    }
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
@@ -300,9 +306,13 @@ void Grabber::FillMapLists()
 {
     Combo1->addItems(File1->names());
     Combo2->addItems(File2->names());
-    // A drop-down list shows no entry until the user picks one.
-    Combo1->setCurrentIndex(-1);
-    Combo2->setCurrentIndex(-1);
+    // A drop-down list shows no entry until the user picks one; until then it says how many
+    // it holds.
+    for (QComboBox* list : {Combo1, Combo2}) {
+        list->setCurrentIndex(-1);
+        list->setPlaceholderText(list->count() == 1 ? QStringLiteral("1 map")
+                                                    : QStringLiteral("%1 maps").arg(list->count()));
+    }
 }
 
 void Grabber::openAddress(const QString& address)
