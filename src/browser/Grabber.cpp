@@ -167,10 +167,14 @@ Grabber::Grabber(const WindowContext& context, const BrowserSetup& setup)
     m_downloadShelf->hide();
     m_downloadShelf->installEventFilter(this);
 
-    connect(Command2, &ImageButton::clicked, this, &Grabber::Command2_Click);
-    connect(Command3, &ImageButton::clicked, this, &Grabber::Command3_Click);
-    connect(Command7, &ImageButton::clicked, this, &Grabber::Command7_Click);
-    connect(Command6, &ImageButton::clicked, this, &Grabber::Command6_Click);
+    const std::pair<ImageButton*, void (BrowserComponent::*)()> navigation[] = {
+        {Command2, &BrowserComponent::GoBack},
+        {Command3, &BrowserComponent::GoForward},
+        {Command7, &BrowserComponent::Stop},
+        {Command6, &BrowserComponent::Refresh2},
+    };
+    for (const auto& [button, operation] : navigation)
+        connect(button, &ImageButton::clicked, this, [this, operation] { onBrowser(operation); });
     connect(Command8, &ImageButton::clicked, this, &Grabber::Command8_Click);
     connect(Return, &QAction::triggered, this, &Grabber::Return_Click);
     connect(SwitchGame, &QAction::triggered, this, &Grabber::SwitchGame_Click);
@@ -329,28 +333,11 @@ void Grabber::showConsole()
     }
 }
 
-void Grabber::Command2_Click()
+void Grabber::onBrowser(void (BrowserComponent::*operation)())
 {
+    // Back, Forward, Stop and Refresh: with nothing to go to, nothing happens.
     if (m_browser)
-        m_browser->GoBack();
-}
-
-void Grabber::Command3_Click()
-{
-    if (m_browser)
-        m_browser->GoForward();
-}
-
-void Grabber::Command7_Click()
-{
-    if (m_browser)
-        m_browser->Stop();
-}
-
-void Grabber::Command6_Click()
-{
-    if (m_browser)
-        m_browser->Refresh2();
+        (m_browser->*operation)();
 }
 
 void Grabber::Command8_Click()

@@ -52,10 +52,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Command2_Click();
-    void Command3_Click();
-    void Command7_Click();
-    void Command6_Click();
+    void onBrowser(void (BrowserComponent::*operation)());
     void Command8_Click();
     void Return_Click();
     void SwitchGame_Click();

@@ -11,6 +11,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "platform/SupportImages.h"
+#include "widgets/ImageButton.h"
 
 #include <QAction>
 #include <QFile>
@@ -242,6 +243,22 @@ TEST_F(GrabberTest, ItsMenuHoldsTheMenuBarWhileItIsShown)
     EXPECT_EQ(barNames(), (QStringList{QStringLiteral("File"), QStringLiteral("Internet"), QStringLiteral("Help")}));
     EXPECT_EQ(frame.menuOwner(), nullptr);
     delete grabber;
+}
+
+TEST_F(GrabberTest, MissingPicturesLeaveThePageButtonsBlankButWorking)
+{
+    // This test's program folder holds no Support pictures at all.
+    Grabber* grabber = open(setup(prefix.root()));
+    ASSERT_TRUE(browser);
+    for (const char* name : {"Image2", "Image5"}) {
+        auto* button = grabber->findChild<ImageButton*>(QLatin1String(name));
+        ASSERT_TRUE(button);
+        QMetaObject::invokeMethod(button, "clicked");
+        EXPECT_TRUE(button->pictureName().isEmpty()) << name;
+    }
+    EXPECT_EQ(browser->asked.value(1),
+              QStringLiteral("http://repository.test/archive/Zorvane/BHWWE/grouse.html"));
+    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(GrabberTest, TheBrowsersProgressReachesTheBar)

@@ -8,7 +8,9 @@
 #include <QOpenGLContext>
 #include <QPointer>
 #include <QWebEngineDownloadRequest>
+#include <QTimer>
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -24,6 +26,9 @@ Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 namespace zv {
 
 namespace {
+
+// The engine's error code for a navigation that ended without a page (net::ERR_ABORTED).
+constexpr int kAborted = -3;
 
 void ProvideShareContext()
 {
@@ -65,7 +70,10 @@ public:
           m_page(new QWebEnginePage(m_profile.get(), this))
     {
         setPage(m_page);
-        connect(this, &QWebEngineView::loadStarted, this, [this] { m_loading = true; });
+        connect(this, &QWebEngineView::loadStarted, this, [this] {
+            m_loading = true;
+            m_stopped = false;
+        });
         connect(this, &QWebEngineView::loadProgress, this, [this](int percent) {
             report(percent, 100);
         });
@@ -73,6 +81,16 @@ public:
             m_loading = false;
             report(-1, 100);
         });
+        // A link to a file ends its navigation as aborted just before the engine asks for the
+        // download; until it does (or a moment has passed) the browser still counts as busy.
+        m_awaitingDownload.setSingleShot(true);
+        m_awaitingDownload.setInterval(5000);
+        connect(m_page, &QWebEnginePage::loadingChanged, this,
+                [this](const QWebEngineLoadingInfo& info) {
+                    if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus &&
+                        info.errorCode() == kAborted && !m_stopped)
+                        m_awaitingDownload.start();
+                });
         connect(m_profile.get(), &QWebEngineProfile::downloadRequested, this,
                 [this](QWebEngineDownloadRequest* download) { onDownload(download); });
     }
@@ -111,10 +129,17 @@ public:
             reload();
         }
     }
-    void Stop() override { stop(); }
+    void Stop() override
+    {
+        m_stopped = true;
+        stop();
+    }
 
     QString LocationURL() const override { return url().toString(); }
-    bool Busy() const override { return m_loading || m_downloads > 0; }
+    bool Busy() const override
+    {
+        return m_loading || m_downloads > 0 || m_awaitingDownload.isActive();
+    }
 
     void FollowLink(const QString& text, std::function<void(bool)> done) override
     {
@@ -132,6 +157,7 @@ private:
 
     void onDownload(QWebEngineDownloadRequest* download)
     {
+        m_awaitingDownload.stop();
         const QString target = m_events.downloadRequested
                                    ? m_events.downloadRequested(download->suggestedFileName())
                                    : QString();
@@ -186,7 +212,9 @@ private:
     std::unique_ptr<QWebEngineProfile> m_profile;
     QWebEnginePage* m_page;
     bool m_loading = false;
+    bool m_stopped = false;
     int m_downloads = 0;
+    QTimer m_awaitingDownload;
 };
 
 } // namespace
