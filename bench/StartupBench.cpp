@@ -139,6 +139,14 @@ bool Measure(const std::string& program, const std::vector<std::string>& environ
     return mapped;
 }
 
+std::string LoadAverage()
+{
+    std::ifstream load("/proc/loadavg");
+    std::string one, five, fifteen;
+    load >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -196,7 +204,9 @@ int main(int argc, char** argv)
 
     const double baseTime = Median(subjects[1].seconds);
     const double baseMemory = Median(subjects[1].resident);
-    std::printf("Launch until the window is mapped, median of %d runs each, alternating:\n\n", runs);
+    std::printf("Launch until the window is mapped, median of %d runs each, alternating "
+                "(load average %s; numbers grow with it):\n\n",
+                runs, LoadAverage().c_str());
     std::printf("| program            | seconds | resident MiB | time / Qt window | memory / Qt window |\n");
     std::printf("|--------------------|--------:|-------------:|-----------------:|-------------------:|\n");
     for (const Subject& subject : subjects) {
