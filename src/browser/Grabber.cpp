@@ -217,7 +217,12 @@ void Grabber::Load()
 
 void Grabber::Unload()
 {
+    // However the window goes (its close button, the return command, an information window
+    // closing it), the map manager goes too and the console comes back. While the program
+    // ends, nothing loads any more.
     m_frame.showFrameMenu(this);
+    Skipping([&] { m_forms.unload(QStringLiteral("MapManager")); });
+    Skipping([&] { showConsole(); });
 }
 
 void Grabber::WebBrowser1_ProgressChange(qint32 progress, qint32 maximum)
@@ -246,8 +251,6 @@ void Grabber::closeEvent(QCloseEvent* event)
 {
     event->accept();
     m_forms.unload(QStringLiteral("Grabber"));
-    m_forms.unload(QStringLiteral("MapManager"));
-    showConsole();
 }
 
 bool Grabber::eventFilter(QObject* watched, QEvent* event)

@@ -32,7 +32,7 @@ public:
 
     Grabber(const WindowContext& context, const BrowserSetup& setup);
 
-    // Form
+    // Form. Unloading is the window's close: the map manager closes and the console comes back.
     void Load() override;
     void Unload() override;
 
@@ -47,7 +47,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    // The user's close command, or the return command: the console comes back.
+    // The user's close command, or the return command: the window unloads, which brings the
+    // console back.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -245,6 +245,21 @@ TEST_F(GrabberTest, ItsMenuHoldsTheMenuBarWhileItIsShown)
     delete grabber;
 }
 
+TEST_F(GrabberTest, UnloadedFromElsewhereItStillBringsTheConsoleBack)
+{
+    // An information window closes the browser through the forms collection.
+    frame.show();
+    Grabber* grabber = open(setup(prefix.root()));
+    grabber->show();
+    forms.asked.clear();
+    forms.unloaded.clear();
+    forms.unload(QStringLiteral("Grabber"));
+    EXPECT_EQ(forms.unloaded, (QStringList{QStringLiteral("Grabber"), QStringLiteral("MapManager")}));
+    EXPECT_EQ(forms.asked, QStringList{QStringLiteral("MapMain")});
+    EXPECT_EQ(frame.menuOwner(), nullptr);
+    delete grabber;
+}
+
 TEST_F(GrabberTest, MissingPicturesLeaveThePageButtonsBlankButWorking)
 {
     // This test's program folder holds no Support pictures at all.
