@@ -13,7 +13,7 @@ struct WindowRow {
 
 constexpr WindowRow kWindows[] = {
     {"MDIForm1", true},  {"Startup", true},   {"MapMain", false}, {"MapManager", false},
-    {"FindMaps", true},  {"ListMaps", true},  {"Grabber", false}, {"Install", true},
+    {"FindMaps", true},  {"ListMaps", true},  {"Grabber", true},  {"Install", true},
     {"Help1", true},     {"Help2", true},     {"Help3", true},
 };
 
