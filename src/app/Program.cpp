@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "console/MapMain.h"
 #include "core/MapRepair.h"
 #include "frame/MDIForm1.h"
 #include "platform/MessageBoxes.h"
@@ -47,6 +48,7 @@ void Program::registerWindows()
                                     [this] { unload(QStringLiteral("Startup")); }});
              return startup;
          }},
+        {QStringLiteral("MapMain"), [this]() -> QWidget* { return new MapMain(m_context); }},
     };
 }
 
@@ -124,7 +126,13 @@ void Program::unload(const QString& name)
 
 void Program::openConsole()
 {
-    // The console window takes over from here once it exists.
+    QWidget* console = load(QStringLiteral("MapMain"));
+    // The console's load ends the program when neither game is there.
+    if (!console || m_ended)
+        return;
+    console->setVisible(true);
+    console->show();
+    console->raise();
 }
 
 void Program::repairMaps()

@@ -7,6 +7,8 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace zv {
 
 // ---- FileListBox ------------------------------------------------------------
@@ -20,9 +22,10 @@ FileListBox::FileListBox(FileSystem& files, const QString& name, QWidget* parent
 
 void FileListBox::setPath(const QString& folder)
 {
-    m_files.listFolder(folder, ListKind::Files); // fails here for a folder that is not there
+    // One listing serves as the existence test and as the entries.
+    const QStringList names = m_files.listFolder(folder, ListKind::Files);
     m_path = folder;
-    refresh();
+    fill(names);
 }
 
 void FileListBox::setPattern(const QString& patterns)
@@ -32,12 +35,17 @@ void FileListBox::setPattern(const QString& patterns)
 
 void FileListBox::refresh()
 {
+    fill(m_path.isEmpty() ? QStringList() : m_files.listFolder(m_path, ListKind::Files));
+}
+
+void FileListBox::fill(const QStringList& names)
+{
+    const QStringList patterns = SplitPatternList(m_pattern);
     QStringList shown;
-    if (!m_path.isEmpty()) {
-        for (const QString& name : m_files.listFolder(m_path, ListKind::Files)) {
-            if (MatchesPatternList(name, m_pattern))
-                shown.append(name);
-        }
+    for (const QString& name : names) {
+        if (std::any_of(patterns.cbegin(), patterns.cend(),
+                        [&name](const QString& pattern) { return MatchesWildcard(name, pattern); }))
+            shown.append(name);
     }
     const QSignalBlocker blocker(this);
     clear();

@@ -35,6 +35,9 @@ signals:
     void clicked();
 
 private:
+    // Shows the names of the folder that match the pattern, nothing selected.
+    void fill(const QStringList& names);
+
     FileSystem& m_files;
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
