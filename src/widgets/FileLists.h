@@ -35,8 +35,9 @@ signals:
     void clicked();
 
 private:
-    // Shows the names of the folder that match the pattern, nothing selected.
+    // Shows the names, nothing selected.
     void fill(const QStringList& names);
+    bool updateInPlace(const QStringList& names);
 
     FileSystem& m_files;
     QString m_path;
