@@ -7,16 +7,15 @@
 // FOLDER holds the synthetic Wine prefix; it is built when missing and reused
 // when complete. Without it the prefix lives in a temporary folder.
 
+#include "StandInServices.h"
+
 #include "console/MapMain.h"
 #include "core/MapFolders.h"
 #include "frame/MDIForm1.h"
-#include "platform/AddressOpener.h"
 #include "platform/DriveTable.h"
+#include "platform/Drives.h"
 #include "platform/HostFileSystem.h"
-#include "platform/Launcher.h"
-#include "platform/MessageBoxes.h"
 #include "platform/ProgramFolder.h"
-#include "platform/QtServices.h"
 #include "platform/Screen.h"
 #include "platform/SupportImages.h"
 #include "widgets/FileLists.h"
@@ -50,33 +49,6 @@ constexpr double kStoreTargetMs = 250;
 
 const QString kGame = QStringLiteral("C:\\Games\\Wild Wings");
 const QString kCompleteMarker = QStringLiteral("prefix-complete");
-
-class SilentMessages final : public MessageBoxes {
-public:
-    void show(const QString& text) override { shown.append(text); }
-    QStringList shown;
-};
-
-class NoAddresses final : public AddressOpener {
-public:
-    void open(const QString&) override {}
-};
-
-class NoLauncher final : public Launcher {
-public:
-    void start(const QString&) override {}
-};
-
-class QuietPointer final : public Pointer {
-public:
-    void showBusy() override {}
-    void showDefault() override {}
-};
-
-class NoEvents final : public EventPump {
-public:
-    void letEventsRun() override {}
-};
 
 // The map names: long enough to look like real ones, in no particular order on disk.
 QString MapName(int i)
@@ -173,7 +145,7 @@ public:
     void endProgram() override {}
 
     ProgramState& state() { return m_state; }
-    const SilentMessages& messages() const { return m_messages; }
+    const test::RecordingMessages& messages() const { return m_messages; }
     FileListBox& list(const char* name) const { return *m_console->findChild<FileListBox*>(QLatin1String(name)); }
     ImageButton& button(const char* name) const { return *m_console->findChild<ImageButton*>(QLatin1String(name)); }
 
@@ -181,14 +153,14 @@ private:
     DriveTable m_table;
     HostFileSystem m_files;
     HostDrives m_drives;
-    QuietPointer m_pointer;
-    NoEvents m_events;
+    test::RecordingPointer m_pointer;
+    test::CountingEventPump m_events;
     Services m_services;
     SupportImages m_images;
     ProgramState m_state;
-    SilentMessages m_messages;
-    NoAddresses m_addresses;
-    NoLauncher m_launcher;
+    test::RecordingMessages m_messages;
+    test::RecordingAddressOpener m_addresses;
+    test::RecordingLauncher m_launcher;
     FixedScreen m_screen;
     WindowContext m_context;
     MDIForm1 m_frame;

@@ -5,9 +5,6 @@
 
 #include "console/MapMain.h"
 #include "frame/MDIForm1.h"
-#include "platform/AddressOpener.h"
-#include "platform/Launcher.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
 #include "platform/SupportImages.h"
 #include "widgets/ImageButton.h"
@@ -22,22 +19,6 @@
 
 namespace zv {
 namespace {
-
-class Messages final : public MessageBoxes {
-public:
-    void show(const QString& text) override { shown.append(text); }
-    QStringList shown;
-};
-
-class NoAddresses final : public AddressOpener {
-public:
-    void open(const QString&) override {}
-};
-
-class NoLauncher final : public Launcher {
-public:
-    void start(const QString&) override {}
-};
 
 // The windows by name, as the program keeps them, with a stand-in for the map manager.
 class Windows final : public Forms {
@@ -88,9 +69,9 @@ public:
     ProgramState state;
     test::TestServices host;
     SupportImages images;
-    Messages messages;
-    NoAddresses addresses;
-    NoLauncher launcher;
+    test::RecordingMessages messages;
+    test::RecordingAddressOpener addresses;
+    test::RecordingLauncher launcher;
     FixedScreen screen;
     WindowContext context;
     MDIForm1 frame;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/AddressOpener.h"
+#include "StandInServices.h"
+
 #include "platform/Launcher.h"
-#include "platform/MessageBoxes.h"
 
 #include <QStringList>
 
@@ -12,19 +12,10 @@ class HostFileSystem;
 
 namespace zv::scenario {
 
-// Message boxes that never block: each text is written down and answered with OK.
-class RecordingMessageBoxes final : public MessageBoxes {
-public:
-    void show(const QString& text) override { shown.append(text); }
-    QStringList shown;
-};
-
-// The default web browser, as far as the program can tell.
-class RecordingAddressOpener final : public AddressOpener {
-public:
-    void open(const QString& address) override { opened.append(address); }
-    QStringList opened;
-};
+// Message boxes that never block: each text is written down and answered with OK. The default
+// web browser, as far as the program can tell.
+using RecordingMessageBoxes = test::RecordingMessages;
+using RecordingAddressOpener = test::RecordingAddressOpener;
 
 // Starts program files of the sandbox as the installer would, without Wine, and writes down
 // which ones it started.
