@@ -53,7 +53,9 @@ const QString kCompleteMarker = QStringLiteral("prefix-complete");
 // The map names: long enough to look like real ones, in no particular order on disk.
 QString MapName(int i)
 {
-    return QStringLiteral("Hunting Grounds %1 Ridge_%2").arg((i * 7919) % 100000, 5, 10, QLatin1Char('0')).arg(i);
+    return QStringLiteral("Hunting Grounds %1 Ridge_%2")
+        .arg((i * 7919) % 100000, 5, 10, QLatin1Char('0'))
+        .arg(i);
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes)
@@ -75,7 +77,8 @@ void BuildPrefix(const QString& root, const QString& supportFolder)
     QFile::remove(root + QStringLiteral("/prefix/dosdevices/c:"));
     QFile::link(root + QStringLiteral("/drives/c"), root + QStringLiteral("/prefix/dosdevices/c:"));
     WriteFile(root + QStringLiteral("/prefix/system.reg"),
-              "WINE REGISTRY Version 2\n\n[Software\\\\Wine\\\\Drives] 1700000000\n\"c:\"=\"hd\"\n");
+              "WINE REGISTRY Version 2\n\n"
+              "[Software\\\\Wine\\\\Drives] 1700000000\n\"c:\"=\"hd\"\n");
     const QString game = root + QStringLiteral("/drives/c/Games/Wild Wings");
     const QString maps = game + QStringLiteral("/Home/Maps");
     const QString stored = maps + QStringLiteral("/Stored Maps");
@@ -146,8 +149,14 @@ public:
 
     ProgramState& state() { return m_state; }
     const test::RecordingMessages& messages() const { return m_messages; }
-    FileListBox& list(const char* name) const { return *m_console->findChild<FileListBox*>(QLatin1String(name)); }
-    ImageButton& button(const char* name) const { return *m_console->findChild<ImageButton*>(QLatin1String(name)); }
+    FileListBox& list(const char* name) const
+    {
+        return *m_console->findChild<FileListBox*>(QLatin1String(name));
+    }
+    ImageButton& button(const char* name) const
+    {
+        return *m_console->findChild<ImageButton*>(QLatin1String(name));
+    }
 
 private:
     DriveTable m_table;
@@ -213,8 +222,9 @@ QString FirstLineOf(const QString& path, const QString& prefix)
 QString LoadAverage()
 {
     QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2)
-                                          : QStringLiteral("unknown");
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2);
 }
 
 void PrintMachine()
@@ -222,7 +232,8 @@ void PrintMachine()
     utsname name{};
     uname(&name);
     std::printf("machine: %d x %s, %s %s\n", QThread::idealThreadCount(),
-                qPrintable(FirstLineOf(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"))),
+                qPrintable(
+                    FirstLineOf(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"))),
                 name.sysname, name.release);
     std::printf("load average at the start: %s\n", qPrintable(LoadAverage()));
 }

@@ -285,7 +285,7 @@ MapMain::MapMain(const WindowContext& context)
 
 MapMain::~MapMain() = default;
 
-// ---- Load and unload ---------------------------------------------------------------------------
+// ---- Load and unload ----------------------------------------------------------------------------
 
 void MapMain::Load()
 {
@@ -415,7 +415,7 @@ void MapMain::showIdleButtons()
     Image11->show();
 }
 
-// ---- Game switch and the map manager -----------------------------------------------------------
+// ---- Game switch and the map manager ------------------------------------------------------------
 
 void MapMain::ToggleGame()
 {
@@ -548,7 +548,7 @@ void MapMain::clearPreview()
     ImageMap->setProperty("pictureName", QString());
 }
 
-// ---- Store and install ----------------------------------------------------------------------------
+// ---- Store and install --------------------------------------------------------------------------
 
 void MapMain::StoreMap()
 {
@@ -612,7 +612,7 @@ bool MapMain::runMoveStep(const ListSide& from, const ListSide& to, const Step& 
     }
 }
 
-// ---- Notes ----------------------------------------------------------------------------------------
+// ---- Notes --------------------------------------------------------------------------------------
 
 void MapMain::StoreNote()
 {

@@ -36,11 +36,11 @@ constexpr struct {
     int number;             // the failure it holds for; 0 for any
     LoadFailureAnswer answer;
 } kLoadFailures[] = {
-    // picture not chosen  failure                                  effect
-    {true,                 0,                                       LoadFailureAnswer::ClearPictureAndGoOn},
-    {false,                FailureNumber::PastEndOfFile,            LoadFailureAnswer::GoOn},
-    {false,                FailureNumber::PathNotFound,             LoadFailureAnswer::StopSilently},
-    {false,                0,                                       LoadFailureAnswer::StopWithMessage},
+    // picture not chosen  failure                        effect
+    {true,                 0,                             LoadFailureAnswer::ClearPictureAndGoOn},
+    {false,                FailureNumber::PastEndOfFile,  LoadFailureAnswer::GoOn},
+    {false,                FailureNumber::PathNotFound,   LoadFailureAnswer::StopSilently},
+    {false,                0,                             LoadFailureAnswer::StopWithMessage},
 };
 // clang-format on
 

@@ -50,7 +50,8 @@ void MoveMapPair(FileSystem& files, const MapMove& move)
     const QString previewName = PreviewPathFor(move.name);
     if (move.toFolder.isEmpty())
         throw Failure(FailureNumber::PathNotFound);
-    const bool mapCopied = Done([&] { files.copyFile(move.map, JoinPath(move.toFolder, move.name)); });
+    const bool mapCopied =
+        Done([&] { files.copyFile(move.map, JoinPath(move.toFolder, move.name)); });
     const bool previewCopied =
         Done([&] { files.copyFile(move.preview, JoinPath(move.toFolder, previewName)); });
     if (mapCopied)
