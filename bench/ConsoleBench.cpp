@@ -148,7 +148,7 @@ public:
     void endProgram() override {}
 
     ProgramState& state() { return m_state; }
-    const test::RecordingMessages& messages() const { return m_messages; }
+    const test::RecordingMessageBoxes& messages() const { return m_messages; }
     FileListBox& list(const char* name) const
     {
         return *m_console->findChild<FileListBox*>(QLatin1String(name));
@@ -167,7 +167,7 @@ private:
     Services m_services;
     SupportImages m_images;
     ProgramState m_state;
-    test::RecordingMessages m_messages;
+    test::RecordingMessageBoxes m_messages;
     test::RecordingAddressOpener m_addresses;
     test::RecordingLauncher m_launcher;
     FixedScreen m_screen;

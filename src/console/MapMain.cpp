@@ -129,12 +129,6 @@ const QString kNoteSavedText =
 // A picture that is not a bitmap the platform can read.
 constexpr int kInvalidPicture = 481;
 
-template <typename Control> Control* Named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
 // A picture with no behaviour: presses go through it to the window's body.
 QLabel* Picture(QWidget* parent, const QString& name)
 {

@@ -69,7 +69,7 @@ public:
     ProgramState state;
     test::TestServices host;
     SupportImages images;
-    test::RecordingMessages messages;
+    test::RecordingMessageBoxes messages;
     test::RecordingAddressOpener addresses;
     test::RecordingLauncher launcher;
     FixedScreen screen;

@@ -12,9 +12,9 @@ struct WindowRow {
 };
 
 constexpr WindowRow kWindows[] = {
-    {"MDIForm1", true},  {"Startup", true},   {"MapMain", true}, {"MapManager", false},
-    {"FindMaps", false}, {"ListMaps", false}, {"Grabber", false}, {"Install", false},
-    {"Help1", false},    {"Help2", false},    {"Help3", false},
+    {"MDIForm1", true},  {"Startup", true},   {"MapMain", true},  {"MapManager", false},
+    {"FindMaps", false}, {"ListMaps", false}, {"Grabber", false}, {"Install", true},
+    {"Help1", true},     {"Help2", true},     {"Help3", true},
 };
 
 } // namespace
