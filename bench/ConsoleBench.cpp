@@ -27,6 +27,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -206,14 +207,16 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-QString FirstLineOf(const QString& path, const QString& prefix)
+// The value of the first "name: value" line of a file such as /proc/cpuinfo,
+// whose size reads as 0 until it is read.
+QString ValueIn(const QString& path, const QString& name)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    while (!file.atEnd()) {
-        const QString line = QString::fromLocal8Bit(file.readLine()).trimmed();
-        if (line.startsWith(prefix))
+    for (const QByteArray& raw : file.readAll().split('\n')) {
+        const QString line = QString::fromLocal8Bit(raw).trimmed();
+        if (line.startsWith(name))
             return line.mid(line.indexOf(QLatin1Char(':')) + 1).trimmed();
     }
     return QString();
@@ -227,14 +230,14 @@ QString LoadAverage()
     return QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2);
 }
 
-void PrintMachine()
+void PrintMachine(const QString& root)
 {
     utsname name{};
     uname(&name);
-    std::printf("machine: %d x %s, %s %s\n", QThread::idealThreadCount(),
-                qPrintable(
-                    FirstLineOf(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"))),
-                name.sysname, name.release);
+    std::printf("machine: %d x %s, %s %s, collection on %s\n", QThread::idealThreadCount(),
+                qPrintable(ValueIn(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"))),
+                name.sysname, name.release,
+                QStorageInfo(root).fileSystemType().constData());
     std::printf("load average at the start: %s\n", qPrintable(LoadAverage()));
 }
 
@@ -269,7 +272,7 @@ int main(int argc, char** argv)
         temporary = std::make_unique<QTemporaryDir>();
         root = temporary->path();
     }
-    PrintMachine();
+    PrintMachine(root);
     BuildPrefix(root, QStringLiteral(ZV_SUPPORT_DIR));
 
     Bench bench(root);
