@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "browser/Grabber.h"
+#include "console/MapMain.h"
 #include "core/MapRepair.h"
 #include "finder/FindMaps.h"
 #include "finder/ListMaps.h"
@@ -52,6 +53,7 @@ void Program::registerWindows()
                                     [this] { unload(QStringLiteral("Startup")); }});
              return startup;
          }},
+        {QStringLiteral("MapMain"), [this]() -> QWidget* { return new MapMain(m_context); }},
         {QStringLiteral("FindMaps"), [this]() -> QWidget* { return new FindMaps(m_context); }},
         {QStringLiteral("ListMaps"), [this]() -> QWidget* { return new ListMaps(m_context); }},
         {QStringLiteral("Install"), [this]() -> QWidget* { return new Install(m_context); }},
@@ -152,6 +154,9 @@ void Program::unload(const QString& name)
 void Program::openConsole()
 {
     if (QWidget* console = load(QStringLiteral("MapMain"))) {
+        // The console's load ends the program when neither game is there.
+        if (m_ended)
+            return;
         console->show();
         console->raise();
         return;

@@ -12,7 +12,7 @@ struct WindowRow {
 };
 
 constexpr WindowRow kWindows[] = {
-    {"MDIForm1", true},  {"Startup", true},   {"MapMain", false}, {"MapManager", false},
+    {"MDIForm1", true},  {"Startup", true},   {"MapMain", true},  {"MapManager", false},
     {"FindMaps", true},  {"ListMaps", true},  {"Grabber", true},  {"Install", true},
     {"Help1", true},     {"Help2", true},     {"Help3", true},
 };
