@@ -2,6 +2,7 @@
 
 #include "core/MapRepair.h"
 #include "frame/MDIForm1.h"
+#include "manager/MapManager.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pointer.h"
 #include "startup/Startup.h"
@@ -47,6 +48,7 @@ void Program::registerWindows()
                                     [this] { unload(QStringLiteral("Startup")); }});
              return startup;
          }},
+        {QStringLiteral("MapManager"), [this]() -> QWidget* { return new MapManager(m_context); }},
     };
 }
 

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -393,6 +394,18 @@ void Pointer(Scenario& scenario, const QStringList& words)
     ExpectEqual(QStringLiteral("the mouse pointer"), expected, seen);
 }
 
+// The manager's armed command, which the window shows as its ManagerMode property.
+void Mode(Scenario& scenario, const QStringList& words)
+{
+    const int expected = NumberWord(words.at(0), QStringLiteral("the mode"));
+    const QVariant seen = scenario.window(QStringLiteral("MapManager"))->property("ManagerMode");
+    if (!seen.isValid())
+        Fail(QStringLiteral("expected the map manager to show its mode, but it has none"));
+    if (seen.toInt() != expected)
+        Fail(QStringLiteral("expected the map manager in mode ") + QString::number(expected) +
+             QStringLiteral(", saw ") + QString::number(seen.toInt()));
+}
+
 constexpr CommandKind kExpect = CommandKind::Expectation;
 
 constexpr CommandRow kExpectations[] = {
@@ -426,8 +439,8 @@ constexpr CommandRow kExpectations[] = {
     {"expect-opened", 1, 1, "expect-opened ADDRESS", kExpect, &Opened},
     {"expect-progress", 2, -1, "expect-progress WINDOW.CONTROL N...", kExpect, &Progress},
     {"expect-pointer", 1, 1, "expect-pointer busy|default", kExpect, &Pointer},
-    // Need the map manager and the download browser.
-    {"expect-mode", 1, 1, "expect-mode N", kExpect, nullptr},
+    {"expect-mode", 1, 1, "expect-mode N", kExpect, &Mode},
+    // Needs the download browser.
     {"expect-url", 1, 1, "expect-url PATH", kExpect, nullptr},
 };
 

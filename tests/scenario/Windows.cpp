@@ -12,7 +12,7 @@ struct WindowRow {
 };
 
 constexpr WindowRow kWindows[] = {
-    {"MDIForm1", true},  {"Startup", true},   {"MapMain", false}, {"MapManager", false},
+    {"MDIForm1", true},  {"Startup", true},   {"MapMain", false}, {"MapManager", true},
     {"FindMaps", false}, {"ListMaps", false}, {"Grabber", false}, {"Install", false},
     {"Help1", false},    {"Help2", false},    {"Help3", false},
 };
