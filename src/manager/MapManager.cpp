@@ -139,6 +139,7 @@ MapManager::MapManager(const WindowContext& context)
     Text1->hide();
     ImageMap->setScaledContents(true);
     ImageMap->setFrameShape(QFrame::NoFrame);
+    clearPreview();
     File1->setPattern(kMapListFilter);
     PlacePreviewBox();
 
@@ -365,14 +366,15 @@ void MapManager::showPreview(const QString& path)
     } catch (const Failure&) {
     }
     if (picture.isNull())
-        clearPreview();
-    else
-        ImageMap->setPixmap(picture);
+        return clearPreview();
+    ImageMap->setPixmap(picture);
+    ImageMap->setProperty("pictureName", path);
 }
 
 void MapManager::clearPreview()
 {
     ImageMap->setPixmap(QPixmap());
+    ImageMap->setProperty("pictureName", QString());
 }
 
 void MapManager::openNameBox(const QString& status)
@@ -676,16 +678,15 @@ void MapManager::ArmCopy()
 }
 
 // After a file click the armed map is still the one named when the command
-// was armed; the clicked file is never written over by it.
-bool MapManager::refuseReplacingClickedFile(const QString& targetName, ImageButton* button,
-                                            ManagerMode armed, const char* doing,
-                                            const char* buttonCaption)
+// was armed. The second click then puts it into the open folder, but never
+// over a file already there: the click may have meant that very file.
+bool MapManager::refuseReplacingInOpenFolder(const QString& targetName, ImageButton* button,
+                                             ManagerMode armed, const char* buttonCaption)
 {
-    const QString clicked = selectedName();
-    if (clicked.isEmpty() || clicked.compare(targetName, Qt::CaseInsensitive) != 0)
+    if (m_services.files.find(JoinPath(File1->path(), targetName), ListKind::FilesAndFolders).isEmpty())
         return false;
-    setStatus(QString::fromLatin1(doing) + SourceName + QStringLiteral(" here would replace ") + clicked +
-              QStringLiteral(", the map you selected.  Open another folder and click on the ") +
+    setStatus(QStringLiteral("This folder already holds a map named ") + targetName +
+              QStringLiteral(".  Open another folder and click on the ") +
               QString::fromLatin1(buttonCaption) + QStringLiteral(" button again."));
     m_mode = armed;
     BlankAllButtons();
@@ -699,8 +700,8 @@ void MapManager::PerformCopy(bool afterFileClick)
     try {
         TargetFolder = File1->path();
         const MapFileNames names = CopyNamesFor(SourceFolder, SourceName, TargetFolder);
-        if (afterFileClick && refuseReplacingClickedFile(names.map, Image1, ManagerMode::CopyArmed,
-                                                         "Copying ", "COPY MAP"))
+        if (afterFileClick &&
+            refuseReplacingInOpenFolder(names.map, Image1, ManagerMode::CopyArmed, "COPY MAP"))
             return;
         MapName = names.map;
         MapPreviewName = names.preview;
@@ -784,11 +785,11 @@ void MapManager::PerformMove(bool afterFileClick)
         m_mode = ManagerMode::MoveArmed;
         return;
     }
-    if (afterFileClick &&
-        refuseReplacingClickedFile(SourceName, Image4, ManagerMode::MoveArmed, "Moving ", "MOVE MAP"))
-        return;
     MoveResult result;
     try {
+        if (afterFileClick &&
+            refuseReplacingInOpenFolder(SourceName, Image4, ManagerMode::MoveArmed, "MOVE MAP"))
+            return;
         MapName = SourceName;
         MapPreviewName = PreviewPathFor(SourceName);
         BlankAllButtons();

@@ -88,8 +88,8 @@ private:
     void PerformDeleteMap();
     void ArmMove();
     void PerformMove(bool afterFileClick);
-    bool refuseReplacingClickedFile(const QString& targetName, ImageButton* button, ManagerMode armed,
-                                    const char* doing, const char* buttonCaption);
+    bool refuseReplacingInOpenFolder(const QString& targetName, ImageButton* button, ManagerMode armed,
+                                     const char* buttonCaption);
     void OpenMapName();
     void RenameMapByButton();
     RenameEnd CommitMapRename();
