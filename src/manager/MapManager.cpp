@@ -1004,7 +1004,7 @@ void MapManager::SwitchManagerGame()
 {
     try {
         ToggleManagerGame(m_state);
-        relocate();
+        const std::optional<QString> missing = relocate();
         PlacePreviewBox();
         clearPreview();
         m_frame.setTitle(FrameCaptionFor(m_state.CurrentGame));
@@ -1014,6 +1014,14 @@ void MapManager::SwitchManagerGame()
             showSwitchButton();
         openListsAt(m_state.MapsFolder);
         RefreshManagerLists();
+        if (missing) {
+            // Said once the lists have opened the folder of the game the switch came from.
+            setStatus(QStringLiteral("The ") + GameTitleOf(*missing) +
+                      QStringLiteral(" game could not be found."));
+            BlankMapButtons();
+            BlankFolderButtons();
+            ShowToolButtons();
+        }
     } catch (const Failure& failure) {
         m_services.pointer.showDefault();
         m_messages.show(CommandFailureText(failure));
@@ -1022,8 +1030,9 @@ void MapManager::SwitchManagerGame()
 
 // Finds the maps folder of the game the switch went to. A game that cannot be
 // found, or whose record cannot be looked at, gives way to the game the switch
-// came from, so the lists always open that game's own maps folder.
-void MapManager::relocate()
+// came from, so the lists always open a game's own maps folder. Returns the
+// game that could not be found.
+std::optional<QString> MapManager::relocate()
 {
     Relocation outcome;
     try {
@@ -1039,18 +1048,14 @@ void MapManager::relocate()
                 throw;
         }
         m_services.pointer.showDefault();
-        return;
+        return std::nullopt;
     }
     if (outcome != Relocation::NotFound)
-        return;
+        return std::nullopt;
     const QString missing = m_state.CurrentGame;
     ReturnToKnownGame(m_state);
-    showSwitchButton();
-    setStatus(QStringLiteral("The ") + GameTitleOf(missing) + QStringLiteral(" game could not be found."));
-    BlankMapButtons();
-    BlankFolderButtons();
-    ShowToolButtons();
     m_services.pointer.showDefault();
+    return missing;
 }
 
 void MapManager::ReturnToConsole()

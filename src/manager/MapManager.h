@@ -9,6 +9,7 @@
 #include <QHash>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -104,7 +105,7 @@ private:
 
     // Leaving the folder
     void SwitchManagerGame();
-    void relocate();
+    std::optional<QString> relocate();
     void ReturnToConsole();
     void OpenFinder();
     void CancelManager();
