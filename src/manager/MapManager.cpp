@@ -135,13 +135,16 @@ MapManager::MapManager(const WindowContext& context)
 
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
-    Label1->setStyleSheet(QStringLiteral("color: #f0e6c8;"));
+    // The longest prompts take two lines of the status line.
+    Label1->setStyleSheet(QStringLiteral("color: #f0e6c8; font-size: 8pt;"));
     Text1->hide();
     ImageMap->setScaledContents(true);
     ImageMap->setFrameShape(QFrame::NoFrame);
     clearPreview();
     File1->setPattern(kMapListFilter);
     PlacePreviewBox();
+    // The name box lies over the preview box.
+    Text1->raise();
 
     // The buttons that keep their design pictures; a missing one leaves a hot spot.
     for (auto [button, picture] : {std::pair{Image3, QStringLiteral("FMDecoration.bmp")},
