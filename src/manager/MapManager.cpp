@@ -157,6 +157,12 @@ MapManager::MapManager(const WindowContext& context)
         }
     }
 
+    // Until the window has loaded, every button shows its design look.
+    ShowMapButtons();
+    ShowFolderButtons();
+    setLook(Image6, Look::Idle);
+    showSwitchButton();
+
     connect(Drive1, &DriveListBox::driveChanged, this, &MapManager::ManagerDriveChanged);
     connect(Dir1, &DirListBox::pathChanged, this, &MapManager::ManagerFolderChanged);
     connect(Dir1, &DirListBox::clicked, this, [this] { guarded([this] { UpdateStatusLine(); }); });
