@@ -12,6 +12,7 @@ namespace zv {
 namespace {
 
 using test::TestPrefix;
+using test::RecordingMessages;
 using test::TestServices;
 
 // The selection window as a list of what it showed.
@@ -28,12 +29,6 @@ public:
     int value = 0;
     bool barVisible = false;
     bool shapeVisible = true;
-};
-
-class RecordingMessages final : public MessageBoxes {
-public:
-    void show(const QString& text) override { shown.append(text); }
-    QStringList shown;
 };
 
 const QString kWildWings = QStringLiteral("C:\\Games\\Wild Wings");

@@ -1,4 +1,5 @@
 #include "ExpectFailure.h"
+#include "FileSizeLimit.h"
 #include "TestPrefix.h"
 
 #include "platform/Drives.h"
@@ -12,8 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace zv {
@@ -281,18 +280,13 @@ TEST_F(FileLayer, AWriteThatRunsOutOfRoomKeepsTheOldFile)
     prefix.file(QStringLiteral("C:\\BHWWE.txt"), "\"C:\\Old\\Home\\Maps\"\r\n");
     const QByteArray big(64 * 1024, 'x');
     prefix.file(QStringLiteral("C:\\big.gmx"), big);
-    struct rlimit saved {};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 1024;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    ExpectFailure(FailureNumber::DiskFull, [&] { files.writeFile(QStringLiteral("C:\\BHWWE.txt"), big); });
-    ExpectFailure(FailureNumber::DiskFull, [&] {
-        files.copyFile(QStringLiteral("C:\\big.gmx"), QStringLiteral("C:\\BHWWE.txt"));
-    });
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, oldHandler);
+    {
+        const test::FileSizeLimit limit(1024);
+        ExpectFailure(FailureNumber::DiskFull, [&] { files.writeFile(QStringLiteral("C:\\BHWWE.txt"), big); });
+        ExpectFailure(FailureNumber::DiskFull, [&] {
+            files.copyFile(QStringLiteral("C:\\big.gmx"), QStringLiteral("C:\\BHWWE.txt"));
+        });
+    }
     EXPECT_EQ(prefix.content(QStringLiteral("C:\\BHWWE.txt")), "\"C:\\Old\\Home\\Maps\"\r\n");
     EXPECT_EQ(QDir(prefix.hostPathOf(QStringLiteral("C:\\"))).entryList(QDir::Files | QDir::Hidden).size(), 2)
         << "no temporary file is left behind";
