@@ -588,12 +588,12 @@ void MapManager::run(ManagerStep step, bool dropShowsTools, ManagerButton button
     case S::Nothing: break;
     case S::DropArmedDelete: CancelArmedDelete(dropShowsTools); break;
     case S::SelectFirst: selectFirst(button); break;
-    case S::ArmCopy: ArmCopy(); break;
+    case S::ArmCopy: armTransfer(MapCommand::Copy); break;
     case S::PerformCopy: PerformCopy(false); break;
     case S::CopyAfterFileClick: PerformCopy(true); break;
     case S::ArmDeleteMap: ArmDeleteMap(); break;
     case S::PerformDeleteMap: PerformDeleteMap(); break;
-    case S::ArmMove: ArmMove(); break;
+    case S::ArmMove: armTransfer(MapCommand::Move); break;
     case S::PerformMove: PerformMove(false); break;
     case S::MoveAfterFileClick: PerformMove(true); break;
     case S::OpenMapName: OpenMapName(); break;
@@ -667,23 +667,46 @@ void MapManager::reportMapFailure(MapCommand command, const Failure& failure)
     ShowToolButtons();
 }
 
-void MapManager::ArmCopy()
+// Arms a copy or a move of the selected map: the map and its folder are
+// remembered, and the command's button alone is lit.
+void MapManager::armTransfer(MapCommand command)
 {
+    const bool copy = command == MapCommand::Copy;
     if (selectedName().isEmpty())
-        return selectFirst(ManagerButton::CopyMap);
+        return selectFirst(copy ? ManagerButton::CopyMap : ManagerButton::MoveMap);
     try {
-        BlankAllButtons();
-        setLook(Image1, Look::Armed);
         SourceFolder = File1->path();
         SourceName = selectedName();
         m_state.PreviewPath = PreviewPathFor(SourceName);
         m_state.PreviewCut = static_cast<std::int32_t>(SourceName.size() - 3);
-        setStatus(QStringLiteral("Where do you want to copy ") + SourceName +
-                  QStringLiteral(" to?  Open a folder and select the COPY button again."));
-        m_mode = ManagerMode::CopyArmed;
+        setStatus(copy ? QStringLiteral("Where do you want to copy ") + SourceName +
+                             QStringLiteral(" to?  Open a folder and select the COPY button again.")
+                       : QStringLiteral("Where do you want to move ") + SourceName +
+                             QStringLiteral(" to?  Open a folder and select the MOVE MAP button again."));
+        m_mode = copy ? ManagerMode::CopyArmed : ManagerMode::MoveArmed;
+        BlankAllButtons();
+        setLook(copy ? Image1 : Image4, Look::Armed);
     } catch (const Failure& failure) {
-        reportMapFailure(MapCommand::Copy, failure);
+        reportMapFailure(command, failure);
     }
+}
+
+// The end of a map command that did its work: nothing armed, nothing selected.
+void MapManager::finishMapCommand()
+{
+    setStatus(QString());
+    m_mode = ManagerMode::Idle;
+    m_state.ManagerSelection.clear();
+    BlankMapButtons();
+    BlankFolderButtons();
+    ShowToolButtons();
+    m_services.pointer.showDefault();
+}
+
+// The lists read again after a map command; a file that has gone meanwhile is no failure.
+std::optional<Failure> MapManager::refreshAfterMapCommand()
+{
+    return RunSteps({[this] { RefreshManagerLists(); }}, {FailureNumber::FileNotFound});
 }
 
 // After a file click the armed map is still the one named when the command
@@ -720,20 +743,11 @@ void MapManager::PerformCopy(bool afterFileClick)
     } catch (const Failure& thrown) {
         failure = thrown;
     }
-    if (!failure) {
-        failure = RunSteps({[this] {
-                               BlankMapButtons();
-                               BlankFolderButtons();
-                               ShowToolButtons();
-                               RefreshManagerLists();
-                           }},
-                           {FailureNumber::FileNotFound});
-    }
+    if (!failure)
+        failure = refreshAfterMapCommand();
     if (failure)
         return reportMapFailure(MapCommand::Copy, *failure);
-    setStatus(QString());
-    m_mode = ManagerMode::Idle;
-    m_state.ManagerSelection.clear();
+    finishMapCommand();
 }
 
 void MapManager::ArmDeleteMap()
@@ -751,36 +765,11 @@ void MapManager::PerformDeleteMap()
     m_services.pointer.showDefault();
     if (!failure) {
         setStatus(MapName + QStringLiteral(" has been deleted."));
-        failure = RunSteps({[this] { RefreshManagerLists(); }}, {FailureNumber::FileNotFound});
+        failure = refreshAfterMapCommand();
     }
     if (failure)
         return reportMapFailure(MapCommand::Delete, *failure);
-    setStatus(QString());
-    m_mode = ManagerMode::Idle;
-    m_state.ManagerSelection.clear();
-    BlankMapButtons();
-    BlankFolderButtons();
-    ShowToolButtons();
-    m_services.pointer.showDefault();
-}
-
-void MapManager::ArmMove()
-{
-    if (selectedName().isEmpty())
-        return selectFirst(ManagerButton::MoveMap);
-    try {
-        SourceFolder = File1->path();
-        SourceName = selectedName();
-        m_state.PreviewPath = PreviewPathFor(SourceName);
-        m_state.PreviewCut = static_cast<std::int32_t>(SourceName.size() - 3);
-        setStatus(QStringLiteral("Where do you want to move ") + SourceName +
-                  QStringLiteral(" to?  Open a folder and select the MOVE MAP button again."));
-        m_mode = ManagerMode::MoveArmed;
-        BlankAllButtons();
-        setLook(Image4, Look::Armed);
-    } catch (const Failure& failure) {
-        reportMapFailure(MapCommand::Move, failure);
-    }
+    finishMapCommand();
 }
 
 void MapManager::PerformMove(bool afterFileClick)
@@ -816,16 +805,10 @@ void MapManager::PerformMove(bool afterFileClick)
         return;
     }
     if (!result.failure)
-        result.failure = RunSteps({[this] { RefreshManagerLists(); }}, {FailureNumber::FileNotFound});
+        result.failure = refreshAfterMapCommand();
     if (result.failure)
         return reportMapFailure(MapCommand::Move, *result.failure);
-    setStatus(QString());
-    m_mode = ManagerMode::Idle;
-    m_state.ManagerSelection.clear();
-    BlankMapButtons();
-    BlankFolderButtons();
-    ShowToolButtons();
-    m_services.pointer.showDefault();
+    finishMapCommand();
 }
 
 void MapManager::OpenMapName()
@@ -871,19 +854,13 @@ MapManager::RenameEnd MapManager::CommitMapRename()
         failure = thrown;
     }
     if (!failure)
-        failure = RunSteps({[this] { RefreshManagerLists(); }}, {FailureNumber::FileNotFound});
+        failure = refreshAfterMapCommand();
     if (failure) {
         reportMapFailure(MapCommand::Rename, *failure);
         return RenameEnd::Failed;
     }
-    setStatus(QString());
     closeNameBox();
-    m_mode = ManagerMode::Idle;
-    m_state.ManagerSelection.clear();
-    m_services.pointer.showDefault();
-    BlankMapButtons();
-    BlankFolderButtons();
-    ShowToolButtons();
+    finishMapCommand();
     return RenameEnd::Done;
 }
 

@@ -83,12 +83,13 @@ private:
     void run(ManagerStep step, bool dropShowsTools, ManagerButton button, bool byEnter);
 
     // Map commands
-    void ArmCopy();
+    void armTransfer(MapCommand command); // a copy or a move
     void PerformCopy(bool afterFileClick);
     void ArmDeleteMap();
     void PerformDeleteMap();
-    void ArmMove();
     void PerformMove(bool afterFileClick);
+    void finishMapCommand();
+    std::optional<Failure> refreshAfterMapCommand();
     bool refuseReplacingInOpenFolder(const QString& targetName, ImageButton* button, ManagerMode armed,
                                      const char* buttonCaption);
     void OpenMapName();

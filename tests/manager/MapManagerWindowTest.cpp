@@ -1,3 +1,4 @@
+#include "Latin1.h"
 #include "TestServices.h"
 
 #include "core/GameRecord.h"
@@ -26,10 +27,7 @@
 namespace zv {
 namespace {
 
-QString S(const char* text)
-{
-    return QString::fromLatin1(text);
-}
+using test::S;
 
 class RecordingMessages final : public MessageBoxes {
 public:

@@ -1,3 +1,4 @@
+#include "Latin1.h"
 #include "TestServices.h"
 
 #include "manager/MapOperations.h"
@@ -12,10 +13,7 @@ namespace {
 
 using Op = FaultInjectingFileSystem::Operation;
 
-QString S(const char* text)
-{
-    return QString::fromLatin1(text);
-}
+using test::S;
 
 // Two drives with a maps folder on D: and an empty folder on E:.
 class MapOperationsTest : public ::testing::Test {
