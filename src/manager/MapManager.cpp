@@ -447,32 +447,37 @@ void MapManager::ManagerFolderChanged()
         if (!Dir1->path().isEmpty())
             m_driveFolders.insert(DriveOf(Dir1->path()), Dir1->path());
         UpdateStatusLine();
-        if (Text1->text().isEmpty()) {
-            ShowFolderButtons();
-            if (selectedName().isEmpty())
-                BlankMapButtons();
-        }
-        switch (m_mode) {
-        case ManagerMode::Idle: ShowToolButtons(); break;
-        case ManagerMode::CopyArmed:
-            BlankAllButtons();
-            setLook(Image1, Look::Armed);
-            break;
-        case ManagerMode::MoveArmed:
-            BlankAllButtons();
-            setLook(Image4, Look::Armed);
-            break;
-        case ManagerMode::DeleteFolderArmed:
-            BlankAllButtons();
-            setLook(Image8, Look::Armed);
-            break;
-        case ManagerMode::RenameFolderArmed:
-            BlankAllButtons();
-            setLook(Image9, Look::Armed);
-            break;
-        default: break;
-        }
+        lookAfterListsMoved(true);
     });
+}
+
+// The looks once the lists show another folder: the folder buttons unless a
+// name is being typed, no map buttons without a selection, and the button of
+// an armed copy, move, folder removal or folder rename lit again. The folder
+// change blanks the others around an armed copy or move; the drive change
+// leaves them.
+void MapManager::lookAfterListsMoved(bool blankAroundTransfer)
+{
+    if (Text1->text().isEmpty()) {
+        ShowFolderButtons();
+        if (selectedName().isEmpty())
+            BlankMapButtons();
+    }
+    switch (m_mode) {
+    case ManagerMode::Idle: ShowToolButtons(); break;
+    case ManagerMode::CopyArmed:
+    case ManagerMode::MoveArmed:
+        if (blankAroundTransfer)
+            BlankAllButtons();
+        setLook(m_mode == ManagerMode::CopyArmed ? Image1 : Image4, Look::Armed);
+        break;
+    case ManagerMode::DeleteFolderArmed:
+    case ManagerMode::RenameFolderArmed:
+        BlankAllButtons();
+        setLook(m_mode == ManagerMode::DeleteFolderArmed ? Image8 : Image9, Look::Armed);
+        break;
+    default: break;
+    }
 }
 
 void MapManager::ManagerDriveChanged(const QString& drive)
@@ -489,25 +494,7 @@ void MapManager::ManagerDriveChanged(const QString& drive)
             Dir1->setPath(RootOf(drive));
         }
         m_services.pointer.showDefault();
-        if (Text1->text().isEmpty()) {
-            ShowFolderButtons();
-            if (selectedName().isEmpty())
-                BlankMapButtons();
-        }
-        switch (m_mode) {
-        case ManagerMode::Idle: ShowToolButtons(); break;
-        case ManagerMode::CopyArmed: setLook(Image1, Look::Armed); break;
-        case ManagerMode::MoveArmed: setLook(Image4, Look::Armed); break;
-        case ManagerMode::DeleteFolderArmed:
-            BlankAllButtons();
-            setLook(Image8, Look::Armed);
-            break;
-        case ManagerMode::RenameFolderArmed:
-            BlankAllButtons();
-            setLook(Image9, Look::Armed);
-            break;
-        default: break;
-        }
+        lookAfterListsMoved(false);
     } catch (const Failure&) {
         // A drive without a medium snaps back to the maps folder's drive, without a message.
         const QString home = DriveOf(m_state.MapsFolder);

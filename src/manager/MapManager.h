@@ -66,6 +66,7 @@ private:
     void ShowToolButtons();
     void BlankToolButtons();
     void BlankAllButtons();
+    void lookAfterListsMoved(bool blankAroundTransfer);
     void PlacePreviewBox();
     void CancelArmedDelete(bool showTools);
     void RefreshManagerLists();
