@@ -9,6 +9,9 @@ packages=(
   clang-14 libclang-rt-14-dev
   fonts-liberation
   xvfb xauth x11-utils imagemagick
+  # The installer starts map packages, 32-bit Windows programs, through Wine; its 64-bit part
+  # runs the test package where the kernel cannot run 32-bit programs. NSIS builds the package.
+  wine wine32:i386 wine64 nsis
 )
 
 missing=()
@@ -20,6 +23,7 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -1,7 +1,9 @@
 #include "Program.h"
 
 #include "core/MapRepair.h"
+#include "frame/InformationWindow.h"
 #include "frame/MDIForm1.h"
+#include "installer/Install.h"
 #include "manager/MapManager.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pointer.h"
@@ -49,7 +51,10 @@ void Program::registerWindows()
              return startup;
          }},
         {QStringLiteral("MapManager"), [this]() -> QWidget* { return new MapManager(m_context); }},
+        {QStringLiteral("Install"), [this]() -> QWidget* { return new Install(m_context); }},
     };
+    for (const QString& help : {QStringLiteral("Help1"), QStringLiteral("Help2"), QStringLiteral("Help3")})
+        m_windowBuilders.insert(help, [this, help]() -> QWidget* { return new InformationWindow(help, m_context); });
 }
 
 void Program::StartProgram()
@@ -76,7 +81,18 @@ void Program::wireFrame()
     FrameCommands commands;
     commands.repairMaps = [this] { repairMaps(); };
     commands.endProgram = [this] { endProgram(); };
+    commands.openHelp1 = [this] { showWindow(QStringLiteral("Help1")); };
+    commands.openHelp2 = [this] { showWindow(QStringLiteral("Help2")); };
+    commands.openHelp3 = [this] { showWindow(QStringLiteral("Help3")); };
     m_frame->setCommands(std::move(commands));
+}
+
+void Program::showWindow(const QString& name)
+{
+    if (QWidget* window = load(name)) {
+        window->show();
+        window->raise();
+    }
 }
 
 QWidget* Program::window(const QString& name) const

@@ -62,6 +62,8 @@ private:
     // How each window is built, by name.
     void registerWindows();
     void wireFrame();
+    // A menu command's window: loaded when it is not, shown and brought to the front.
+    void showWindow(const QString& name);
     void openConsole();
     void repairMaps();
 

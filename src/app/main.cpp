@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     zv::QtPointer pointer;
     zv::QtEventPump events;
     zv::QtAddressOpener addresses;
-    zv::QtLauncher launcher(files);
+    zv::QtLauncher launcher(files, drives);
     zv::QtScreen screen;
     zv::Program* program = nullptr;
     zv::QtMessageBoxes messages([&]() -> QWidget* { return program ? program->window(QStringLiteral("MDIForm1")) : nullptr; });

@@ -101,6 +101,13 @@ void SkinnedWindow::moveToTwips(QPointF leftTop)
          static_cast<int>(std::lround(leftTop.y() / m_screen.twipsPerPixelY())));
 }
 
+void SkinnedWindow::centreOnTwips(QSizeF frameOuterSize)
+{
+    const QSizeF own = sizeTwips();
+    moveToTwips(QPointF((frameOuterSize.width() - own.width()) / 2,
+                        (frameOuterSize.height() - own.height()) / 2));
+}
+
 void SkinnedWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

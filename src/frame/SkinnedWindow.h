@@ -27,6 +27,13 @@ private:
     double m_fy;
 };
 
+// Gives a control its name (the objectName that scenarios and other windows find it by).
+template <typename Control> Control* Named(Control* control, const QString& name)
+{
+    control->setObjectName(name);
+    return control;
+}
+
 // A borderless child window of the frame's client area: it paints its skin
 // picture from its top-left corner, is cut to its outline while loaded and
 // is moved by dragging its body.
@@ -47,6 +54,9 @@ public:
     QPointF positionTwips() const;
     QSizeF sizeTwips() const;
     void moveToTwips(QPointF leftTop);
+    // Centres the window on an outer size in twips (the main frame's): top = (frame height -
+    // window height) / 2, left likewise.
+    void centreOnTwips(QSizeF frameOuterSize);
 
     const Screen& screen() const { return m_screen; }
     const SupportImages& images() const { return m_images; }

@@ -77,6 +77,7 @@ QString DriveTable::DefaultPrefix()
 DriveTable DriveTable::FromWinePrefix(const QString& prefix)
 {
     DriveTable table;
+    table.m_prefix = prefix;
     const QDir devices(prefix + QStringLiteral("/dosdevices"));
     if (!devices.exists())
         return table;

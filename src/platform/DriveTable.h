@@ -47,11 +47,14 @@ public:
 
     // The letters that exist, lower case, in order.
     QList<QChar> letters() const;
+    // The host folder of the prefix the table was read from; empty for a table made by hand.
+    const QString& prefix() const { return m_prefix; }
 
     void setDrive(QChar letter, Drive drive); // for tests and fakes
 
 private:
     std::map<QChar, Drive> m_drives;
+    QString m_prefix;
 };
 
 // The letter of a program path that starts with "X:", lower case; nullopt otherwise.

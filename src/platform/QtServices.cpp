@@ -1,16 +1,16 @@
 #include "QtServices.h"
 
 #include "Failure.h"
+#include "DriveTable.h"
 #include "HostFileSystem.h"
+#include "ProgramStart.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include <chrono>
@@ -57,19 +57,23 @@ void QtAddressOpener::open(const QString& address)
     QDesktopServices::openUrl(QUrl(address)); // the result is not examined
 }
 
-void QtLauncher::start(const QString& programPath)
+qint64 QtLauncher::start(const QString& programPath)
 {
     const QString host = QString::fromStdString(m_files.hostPath(programPath));
-    if (!QFileInfo(host).isFile())
-        throw Failure(FailureNumber::FileNotFound);
-    // Windows programs run under Wine when it is there; anything else runs as it is.
-    const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
-    const bool windowsProgram = host.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive);
-    const bool started = windowsProgram && !wine.isEmpty()
-                             ? QProcess::startDetached(wine, {host}, QFileInfo(host).path())
-                             : QProcess::startDetached(host, {}, QFileInfo(host).path());
-    if (!started)
-        throw Failure(FailureNumber::FileNotFound);
+    const ProgramStart plan = PlanProgramStart(host, m_drives.prefix(), FindWineLoader());
+    QProcess process;
+    process.setProgram(plan.program);
+    process.setArguments(plan.arguments);
+    process.setWorkingDirectory(plan.workingFolder);
+    if (!plan.winePrefix.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WINEPREFIX"), plan.winePrefix);
+        process.setProcessEnvironment(environment);
+    }
+    qint64 id = 0;
+    if (!process.startDetached(&id))
+        throw Failure(FailureNumber::InvalidArgument, process.errorString());
+    return id;
 }
 
 QSize QtScreen::pixelSize() const

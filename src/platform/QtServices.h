@@ -14,6 +14,7 @@ class QWidget;
 
 namespace zv {
 
+class DriveTable;
 class HostFileSystem;
 
 // Message boxes with an OK button, no icon and the program's title, owned by
@@ -48,13 +49,19 @@ public:
     void open(const QString& address) override;
 };
 
+// Starts program files on the host: Windows programs through Wine in the prefix the drive
+// table was read from, anything else directly (see PlanProgramStart).
 class QtLauncher final : public Launcher {
 public:
-    explicit QtLauncher(const HostFileSystem& files) : m_files(files) {}
-    void start(const QString& programPath) override;
+    QtLauncher(const HostFileSystem& files, const DriveTable& drives)
+        : m_files(files), m_drives(drives)
+    {
+    }
+    qint64 start(const QString& programPath) override;
 
 private:
     const HostFileSystem& m_files;
+    const DriveTable& m_drives;
 };
 
 class QtScreen final : public Screen {

@@ -14,16 +14,6 @@
 
 namespace zv {
 
-namespace {
-
-template <typename Control> Control* Named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
-} // namespace
-
 Startup::Startup(const WindowContext& context)
     : SkinnedWindow(QStringLiteral("Startup"), context.forms.mainFrame().clientArea(), context.images,
                     context.screen),

@@ -1,6 +1,7 @@
 #include "FileLists.h"
 
 #include "platform/Drives.h"
+#include "platform/Failure.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
 #include "platform/Wildcard.h"
@@ -66,8 +67,14 @@ DirListBox::DirListBox(FileSystem& files, const QString& name, QWidget* parent)
 {
     setObjectName(name);
     connect(this, &QListWidget::itemClicked, this, &DirListBox::clicked);
-    connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { openEntry(item->text()); });
+    // A failure must not leave the event handler: it is reported instead.
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        try {
+            openEntry(item->text());
+        } catch (const Failure& failure) {
+            emit openFailed(failure.number(), failure.description());
+        }
+    });
 }
 
 void DirListBox::setPath(const QString& folder)

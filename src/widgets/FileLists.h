@@ -62,6 +62,9 @@ public:
 signals:
     void clicked();
     void pathChanged(const QString& path);
+    // A double click on an entry whose folder cannot be opened (gone, unreadable): the list
+    // stays as it was.
+    void openFailed(int number, const QString& description);
 
 private:
     FileSystem& m_files;

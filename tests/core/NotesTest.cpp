@@ -15,7 +15,7 @@ namespace zv {
 namespace {
 
 using test::PrefixWithDriveC;
-using test::RecordingMessages;
+using test::RecordingMessageBoxes;
 using test::TestPrefix;
 using test::TestServices;
 using Op = FaultInjectingFileSystem::Operation;
@@ -195,7 +195,7 @@ protected:
 
     PrefixWithDriveC prefix;
     TestServices host{prefix};
-    RecordingMessages messages;
+    RecordingMessageBoxes messages;
     NoteTable table;
 };
 

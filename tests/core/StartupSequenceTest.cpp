@@ -12,7 +12,7 @@ namespace zv {
 namespace {
 
 using test::TestPrefix;
-using test::RecordingMessages;
+using test::RecordingMessageBoxes;
 using test::TestServices;
 
 // The selection window as a list of what it showed.
@@ -67,7 +67,7 @@ protected:
     std::unique_ptr<TestServices> host;
     ProgramState state;
     RecordingStartupView view;
-    RecordingMessages messages;
+    RecordingMessageBoxes messages;
     QStringList calls;
 
 private:

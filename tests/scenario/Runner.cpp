@@ -82,7 +82,7 @@ FileResult RunScenarioFile(const QString& path, const QString& supportFolder)
         return Failed(path, 0,
                       QStringLiteral("expected the Support pictures at ") + supportFolder +
                           QStringLiteral(", saw none (build zv_support_pictures)"));
-    Scenario scenario(supportFolder);
+    Scenario scenario(supportFolder, QFileInfo(path).absolutePath());
     for (const ScriptLine& line : script) {
         try {
             RunCommand(scenario, line.command, line.words);

@@ -2,28 +2,20 @@
 
 #include "Outcome.h"
 #include "Script.h"
+#include "WineProcesses.h"
 
 #include "platform/Failure.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ProgramStart.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
+
+#include <algorithm>
 
 namespace zv::scenario {
-
-void SandboxLauncher::start(const QString& programPath)
-{
-    const QString host = QString::fromStdString(m_files.hostPath(programPath));
-    const QFileInfo info(host);
-    if (!info.isFile() || !info.isExecutable())
-        throw Failure(FailureNumber::FileNotFound);
-    if (!QProcess::startDetached(host, {}, info.path()))
-        throw Failure(FailureNumber::FileNotFound);
-    started.append(programPath);
-}
 
 Sandbox::Sandbox(const QString& supportFolder) : m_savedWorkingFolder(QDir::currentPath())
 {
@@ -32,6 +24,11 @@ Sandbox::Sandbox(const QString& supportFolder) : m_savedWorkingFolder(QDir::curr
 
 Sandbox::~Sandbox()
 {
+    const bool ranWindowsProgram =
+        std::any_of(launcher.started.cbegin(), launcher.started.cend(),
+                    [](const QString& path) { return IsWindowsProgramName(path); });
+    if (ranWindowsProgram)
+        test::EndWineIn(m_prefix.prefix());
     // The program changes the working folder into the prefix; leave it before the prefix goes.
     QDir::setCurrent(m_savedWorkingFolder);
 }

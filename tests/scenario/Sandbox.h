@@ -59,7 +59,7 @@ public:
     RecordingMessageBoxes messages;
     RecordingAddressOpener addresses;
     FixedScreen screen; // set by `screen` before the program starts
-    SandboxLauncher launcher{m_hostFiles};
+    SandboxLauncher launcher{m_hostFiles, m_table};
 
 private:
     void copySupport(const QString& supportFolder) const;

@@ -63,7 +63,10 @@ ControlName SplitControlName(const QString& name)
     return {name.left(dot), name.mid(dot + 1)};
 }
 
-Scenario::Scenario(const QString& supportFolder) : m_sandbox(supportFolder) {}
+Scenario::Scenario(const QString& supportFolder, QString scriptFolder)
+    : m_sandbox(supportFolder), m_scriptFolder(std::move(scriptFolder))
+{
+}
 
 Scenario::~Scenario()
 {

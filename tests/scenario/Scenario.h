@@ -38,10 +38,12 @@ private:
 // expectations have read the recorded message boxes, addresses and started programs.
 class Scenario {
 public:
-    explicit Scenario(const QString& supportFolder);
+    // scriptFolder: the folder of the scenario file, which relative host paths start from.
+    Scenario(const QString& supportFolder, QString scriptFolder);
     ~Scenario();
 
     Sandbox& sandbox() { return m_sandbox; }
+    const QString& scriptFolder() const { return m_scriptFolder; }
     bool isStarted() const { return m_program != nullptr; }
     // Runs the entry routine; fails when the program is already running.
     void start();
@@ -75,6 +77,7 @@ private:
     static const QString* take(const QStringList& records, qsizetype& taken);
 
     Sandbox m_sandbox;
+    QString m_scriptFolder;
     std::unique_ptr<Program> m_program;
     ProgressHistory m_progress;
     qsizetype m_messagesTaken = 0;

@@ -69,6 +69,23 @@ void Executable(Scenario& scenario, const QStringList& words)
                                     QFile::ExeGroup | QFile::ExeOther);
 }
 
+// A binary file such as a real map package, copied byte for byte from the host.
+void HostFile(Scenario& scenario, const QStringList& words)
+{
+    const QString target = scenario.sandbox().hostPathOf(words.at(0), true);
+    const QString source = QDir(scenario.scriptFolder()).absoluteFilePath(words.at(1));
+    QFile from(source);
+    if (!QFileInfo(source).isFile() || !from.open(QIODevice::ReadOnly))
+        Fail(QStringLiteral("expected a readable host file ") + Quoted(words.at(1)) +
+             QStringLiteral(" (looked at ") + source + QStringLiteral("), saw ") +
+             (QFileInfo::exists(source) ? from.errorString() : QStringLiteral("nothing there")));
+    QDir().mkpath(QFileInfo(target).path());
+    QFile to(target);
+    if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate) || to.write(from.readAll()) < 0)
+        Fail(QStringLiteral("expected to write the sandbox file ") + target +
+             QStringLiteral(", saw: ") + to.errorString());
+}
+
 void FailOperation(Scenario& scenario, const QStringList& words)
 {
     const auto operation = FaultInjectingFileSystem::OperationNamed(words.at(0));
@@ -102,6 +119,7 @@ constexpr CommandRow kSetup[] = {
     {"folder", 1, 1, "folder PATH", kSetupKind, &Folder},
     {"program-file", 1, 2, "program-file NAME [TEXT]", kSetupKind, &ProgramFile},
     {"executable", 2, 2, "executable PATH TEXT", kSetupKind, &Executable},
+    {"host-file", 2, 2, "host-file PATH HOSTFILE", kSetupKind, &HostFile},
     {"fail", 3, 3, "fail OPERATION PATH NUMBER", kSetupKind, &FailOperation},
     {"screen", 2, 3, "screen W H [DPI]", kSetupKind, &ScreenSize},
     // Needs the map repository's pages and a local server for them.

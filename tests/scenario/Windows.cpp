@@ -13,8 +13,8 @@ struct WindowRow {
 
 constexpr WindowRow kWindows[] = {
     {"MDIForm1", true},  {"Startup", true},   {"MapMain", false}, {"MapManager", true},
-    {"FindMaps", false}, {"ListMaps", false}, {"Grabber", false}, {"Install", false},
-    {"Help1", false},    {"Help2", false},    {"Help3", false},
+    {"FindMaps", false}, {"ListMaps", false}, {"Grabber", false}, {"Install", true},
+    {"Help1", true},     {"Help2", true},     {"Help3", true},
 };
 
 } // namespace

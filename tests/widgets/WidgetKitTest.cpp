@@ -9,6 +9,7 @@
 #include "widgets/ImageButton.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
@@ -110,6 +111,27 @@ TEST_F(WidgetKit, FolderListOpensSubFoldersAndTheParent)
     EXPECT_EQ(shown, (QStringList{QStringLiteral(".."), QStringLiteral("Rocky"), QStringLiteral("Wild Wings")}));
     list.openEntry(QStringLiteral(".."));
     EXPECT_EQ(list.path(), QStringLiteral("C:\\"));
+}
+
+TEST_F(WidgetKit, FolderListDoubleClickOnAVanishedFolderReportsAndKeepsTheList)
+{
+    prefix.folder(QStringLiteral("C:\\Games\\Gone"));
+    DirListBox list(files, QStringLiteral("Dir1"), &window);
+    list.setPath(QStringLiteral("C:\\Games"));
+    window.resize(300, 300);
+    list.setGeometry(0, 0, 200, 200);
+    window.show();
+    QDir(prefix.hostPathOf(QStringLiteral("C:\\Games\\Gone"))).removeRecursively();
+    QSignalSpy failed(&list, &DirListBox::openFailed);
+    QSignalSpy moved(&list, &DirListBox::pathChanged);
+    const QPoint at = list.visualItemRect(list.item(1)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_EQ(failed.at(0).at(0).toInt(), FailureNumber::PathNotFound);
+    EXPECT_EQ(moved.count(), 0);
+    EXPECT_EQ(list.path(), QStringLiteral("C:\\Games"));
+    EXPECT_EQ(list.count(), 2);
 }
 
 TEST_F(WidgetKit, DriveListShowsTheDrivesThatExist)
