@@ -21,12 +21,6 @@ namespace zv {
 
 namespace {
 
-template <typename Control> Control* Named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
-
 const QString kBlankButton = QStringLiteral("BlankButton.bmp");
 
 // The three looks of each button of the three groups: blank (disabled), idle

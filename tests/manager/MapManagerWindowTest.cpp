@@ -4,9 +4,7 @@
 #include "core/GameRecord.h"
 #include "frame/MDIForm1.h"
 #include "manager/MapManager.h"
-#include "platform/AddressOpener.h"
 #include "platform/Launcher.h"
-#include "platform/MessageBoxes.h"
 #include "platform/QtServices.h"
 #include "platform/Screen.h"
 #include "platform/SupportImages.h"
@@ -29,20 +27,9 @@ namespace {
 
 using test::S;
 
-class RecordingMessages final : public MessageBoxes {
-public:
-    void show(const QString& text) override { shown.append(text); }
-    QStringList shown;
-};
-
-class NoAddresses final : public AddressOpener {
-public:
-    void open(const QString&) override {}
-};
-
 class NoLauncher final : public Launcher {
 public:
-    void start(const QString&) override {}
+    qint64 start(const QString&) override { return 0; }
 };
 
 // The forms collection with the manager and, standing in for the windows it
@@ -94,7 +81,7 @@ public:
     QStringList offered; // the other windows this collection can load
 
 private:
-    NoAddresses m_addresses;
+    test::RecordingAddressOpener m_addresses;
     MDIForm1 m_frame;
     const WindowContext* m_context = nullptr;
 };
@@ -144,8 +131,8 @@ protected:
 
     test::TestPrefix prefix;
     ProgramState state;
-    RecordingMessages messages;
-    NoAddresses addresses;
+    test::RecordingMessageBoxes messages;
+    test::RecordingAddressOpener addresses;
     NoLauncher launcher;
     FixedScreen screen;
     std::unique_ptr<test::TestServices> host;
