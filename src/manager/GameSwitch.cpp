@@ -10,18 +10,14 @@
 
 namespace zv {
 
-namespace {
-
-QString OtherGame(const QString& game)
+QString OtherGameOf(const QString& game)
 {
     return IsBhwwe(game) ? kRmth3 : kBhwwe;
 }
 
-} // namespace
-
 void ToggleManagerGame(ProgramState& state)
 {
-    const QString other = OtherGame(state.CurrentGame);
+    const QString other = OtherGameOf(state.CurrentGame);
     if (GameFolderOf(state, other).size() > 1)
         state.CurrentGame = other;
 }
@@ -58,7 +54,7 @@ Relocation RelocateCurrentGame(ProgramState& state, const Services& services)
 
 void ReturnToKnownGame(ProgramState& state)
 {
-    const QString other = OtherGame(state.CurrentGame);
+    const QString other = OtherGameOf(state.CurrentGame);
     if (!GameFolderOf(state, other).isEmpty())
         state.CurrentGame = other;
     state.MapsFolder = MapsFolderOf(GameFolderOf(state, state.CurrentGame));

@@ -57,11 +57,6 @@ QString SwitchPictureFor(const QString& game)
     return IsBhwwe(game) ? QStringLiteral("FMSwitchRMTH3.bmp") : QStringLiteral("FMSwitchBHWWE.bmp");
 }
 
-QString OtherGameOf(const QString& game)
-{
-    return IsBhwwe(game) ? kRmth3 : kBhwwe;
-}
-
 // "c:" for a program path on drive C:.
 QString DriveOf(const QString& path)
 {
@@ -220,11 +215,7 @@ void MapManager::Load()
                 m_mode = ManagerMode::Idle;
                 BlankAllButtons();
                 setLook(Image6, Look::Idle);
-                if (GameFolderOf(m_state, OtherGameOf(m_state.CurrentGame)).isEmpty())
-                    setLook(Image10, Look::Blank);
-                else
-                    showSwitchButton();
-                m_frame.setTitle(FrameCaptionFor(m_state.CurrentGame));
+                showGameLooks();
                 PlacePreviewBox();
             },
         },
@@ -302,6 +293,17 @@ void MapManager::showSwitchButton()
     } catch (const Failure&) {
         Image10->clearPicture();
     }
+}
+
+// The frame's caption names the current game; the switch offers the other
+// game while it is known and is blank otherwise.
+void MapManager::showGameLooks()
+{
+    m_frame.setTitle(FrameCaptionFor(m_state.CurrentGame));
+    if (GameFolderOf(m_state, OtherGameOf(m_state.CurrentGame)).isEmpty())
+        setLook(Image10, Look::Blank);
+    else
+        showSwitchButton();
 }
 
 void MapManager::BlankMapButtons()
@@ -974,11 +976,7 @@ void MapManager::SwitchManagerGame()
         const std::optional<QString> missing = relocate();
         PlacePreviewBox();
         clearPreview();
-        m_frame.setTitle(FrameCaptionFor(m_state.CurrentGame));
-        if (GameFolderOf(m_state, OtherGameOf(m_state.CurrentGame)).isEmpty())
-            setLook(Image10, Look::Blank);
-        else
-            showSwitchButton();
+        showGameLooks();
         openListsAt(m_state.MapsFolder);
         RefreshManagerLists();
         if (missing) {

@@ -72,6 +72,7 @@ private:
     void RefreshManagerLists();
     void setLook(ImageButton* button, Look look);
     void showSwitchButton();
+    void showGameLooks();
     void setStatus(const QString& text);
     void showPreview(const QString& path);
     void clearPreview();
