@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, when missing.
+# dpkg-dev and file build the Debian package (CPack's dependency list); lintian,
+# appstream and desktop-file-utils check it and the desktop files.
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,7 @@ packages=(
   # The installer starts map packages, 32-bit Windows programs, through Wine; its 64-bit part
   # runs the test package where the kernel cannot run 32-bit programs. NSIS builds the package.
   wine wine32:i386 wine64 nsis
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -1,4 +1,6 @@
 // zorvane-support-gen OUTDIR: draws every picture of the Support table into OUTDIR.
+// zorvane-support-gen --icons OUTDIR NAME: draws the program's icon as
+// OUTDIR/<size>x<size>/apps/NAME.png in every size of the desktop's icon theme.
 
 #include "SupportArtist.h"
 #include "SupportPictures.h"
@@ -35,14 +37,31 @@ int DrawAll(const QDir& folder)
     return failures;
 }
 
+int DrawIcons(const QDir& folder, const QString& name)
+{
+    int failures = 0;
+    for (const int size : zv::ProgramIconSizes) {
+        const QString sub = QStringLiteral("%1x%1/apps").arg(size);
+        const QString path =
+            folder.filePath(sub + QLatin1Char('/') + name + QStringLiteral(".png"));
+        if (!folder.mkpath(sub) || !zv::DrawProgramIcon(size).save(path, "PNG")) {
+            qCritical().noquote() << "cannot write" << path;
+            ++failures;
+        }
+    }
+    return failures;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--icons"))
+        return DrawIcons(QDir(arguments.at(2)), arguments.at(3)) == 0 ? 0 : 1;
     if (arguments.size() != 2) {
-        qCritical("usage: zorvane-support-gen OUTDIR");
+        qCritical("usage: zorvane-support-gen OUTDIR | zorvane-support-gen --icons OUTDIR NAME");
         return 2;
     }
     const QDir folder(arguments.at(1));

@@ -483,6 +483,48 @@ void DrawPlaque(QPainter& painter, const SupportPicture& picture)
 
 } // namespace
 
+QImage DrawProgramIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // A rounded badge: dusk over the hills, a ridge of pines at its foot, the program's Z on it.
+    const double inset = std::max(0.5, size * 0.04);
+    const QRectF badge(inset, inset, size - 2 * inset, size - 2 * inset);
+    QPainterPath outline;
+    outline.addRoundedRect(badge, size * 0.18, size * 0.18);
+    QLinearGradient sky(badge.topLeft(), badge.bottomLeft());
+    sky.setColorAt(0, QColor(0x2e, 0x2a, 0x55));
+    sky.setColorAt(0.75, QColor(0xd9, 0x7b, 0x46));
+    painter.fillPath(outline, sky);
+
+    painter.save();
+    painter.setClipPath(outline);
+    if (size >= 32) {
+        QRandomGenerator random = RandomFor(QStringLiteral("program icon"));
+        FillShape(painter, Ridge(badge, 0.62, 0.74, 5, random), Palette::Forest);
+        DrawPines(painter, badge, 9, 0.84, 1.0, 0.12, Palette::Night, random);
+    }
+    painter.restore();
+
+    QFont font = CaptionFont(std::max(6, int(size * 0.66)));
+    painter.setFont(font);
+    const QRectF letter = badge.adjusted(0, -size * 0.04, 0, -size * 0.04);
+    const double shadow = std::max(1.0, size / 48.0);
+    painter.setPen(QColor(0, 0, 0, 200));
+    painter.drawText(letter.translated(shadow, shadow), Qt::AlignCenter, QStringLiteral("Z"));
+    painter.setPen(Palette::Gold);
+    painter.drawText(letter, Qt::AlignCenter, QStringLiteral("Z"));
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Palette::Leather, std::max(1.0, size / 32.0)));
+    painter.drawPath(outline);
+    painter.end();
+    return image;
+}
+
 QImage DrawSupportPicture(const SupportPicture& picture)
 {
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
