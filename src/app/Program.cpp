@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "browser/Grabber.h"
 #include "core/MapRepair.h"
 #include "frame/InformationWindow.h"
 #include "frame/MDIForm1.h"
@@ -52,6 +53,8 @@ void Program::registerWindows()
          }},
         {QStringLiteral("MapManager"), [this]() -> QWidget* { return new MapManager(m_context); }},
         {QStringLiteral("Install"), [this]() -> QWidget* { return new Install(m_context); }},
+        {QStringLiteral("Grabber"),
+         [this]() -> QWidget* { return new Grabber(m_context, m_browserSetup); }},
     };
     for (const QString& help : {QStringLiteral("Help1"), QStringLiteral("Help2"), QStringLiteral("Help3")})
         m_windowBuilders.insert(help, [this, help]() -> QWidget* { return new InformationWindow(help, m_context); });
@@ -80,6 +83,7 @@ void Program::wireFrame()
 {
     FrameCommands commands;
     commands.repairMaps = [this] { repairMaps(); };
+    commands.openDownloads = [this] { openDownloads(); };
     commands.endProgram = [this] { endProgram(); };
     commands.openHelp1 = [this] { showWindow(QStringLiteral("Help1")); };
     commands.openHelp2 = [this] { showWindow(QStringLiteral("Help2")); };
@@ -117,6 +121,9 @@ QWidget* Program::loaded(const QString& name) const
 
 QWidget* Program::load(const QString& name)
 {
+    // Once the program is ending, a window's close handling opens nothing new.
+    if (m_ended)
+        return nullptr;
     if (QWidget* window = loaded(name))
         return window;
     const auto builder = m_windowBuilders.constFind(name);
@@ -142,7 +149,32 @@ void Program::unload(const QString& name)
 
 void Program::openConsole()
 {
-    // The console window takes over from here once it exists.
+    if (QWidget* console = load(QStringLiteral("MapMain"))) {
+        console->show();
+        console->raise();
+        return;
+    }
+    // The console enables the frame's menus as it loads; without one they are enabled here, so
+    // that the download browser and the help can be reached once a game is chosen.
+    for (const char* menu : {"File", "Internet", "Help"})
+        m_frame->setMenuEnabled(QString::fromLatin1(menu), true);
+}
+
+void Program::openDownloads()
+{
+    // The working windows and the information windows make way; any failure leaves things be.
+    for (const char* name :
+         {"MapMain", "MapManager", "FindMaps", "Help1", "Help2", "Help3", "Install"}) {
+        try {
+            unload(QString::fromLatin1(name));
+        } catch (...) {
+        }
+    }
+    // Already loaded (hidden while the installer was open), it comes back as it was.
+    if (QWidget* browser = load(QStringLiteral("Grabber"))) {
+        browser->show();
+        browser->raise();
+    }
 }
 
 void Program::repairMaps()

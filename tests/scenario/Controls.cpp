@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSpinBox>
@@ -157,11 +158,19 @@ bool MenuEntryVisible(const QAction& entry)
 {
     if (!entry.isVisible())
         return false;
-    for (const QMenu* menu : MenusHolding(entry)) {
-        if (!menu->menuAction()->isVisible())
-            return false;
+    // An entry in no menu and in no menu bar (a window's menu while that window is hidden) is
+    // nowhere to be seen.
+    bool held = false;
+    for (QObject* holder : entry.associatedObjects()) {
+        if (const auto* menu = qobject_cast<const QMenu*>(holder)) {
+            held = true;
+            if (!menu->menuAction()->isVisible())
+                return false;
+        } else if (qobject_cast<const QMenuBar*>(holder)) {
+            held = true;
+        }
     }
-    return true;
+    return held;
 }
 
 } // namespace zv::scenario

@@ -7,6 +7,7 @@
 #include "StateFields.h"
 #include "Windows.h"
 
+#include "browser/Grabber.h"
 #include "frame/MDIForm1.h"
 
 #include <QAction>
@@ -406,6 +407,18 @@ void Mode(Scenario& scenario, const QStringList& words)
              QStringLiteral(", saw ") + QString::number(seen.toInt()));
 }
 
+void Url(Scenario& scenario, const QStringList& words)
+{
+    auto* grabber = qobject_cast<Grabber*>(scenario.window(QStringLiteral("Grabber")));
+    if (!grabber || !grabber->browser())
+        Fail(QStringLiteral("expected the download browser's browser to run, but it did not start"));
+    const QString base = scenario.sandbox().repositoryBase();
+    QString seen = grabber->browser()->LocationURL();
+    if (seen.startsWith(base + QLatin1Char('/')))
+        seen = seen.mid(base.size());
+    ExpectEqual(QStringLiteral("the browser to show"), words.at(0), seen);
+}
+
 constexpr CommandKind kExpect = CommandKind::Expectation;
 
 constexpr CommandRow kExpectations[] = {
@@ -440,8 +453,7 @@ constexpr CommandRow kExpectations[] = {
     {"expect-progress", 2, -1, "expect-progress WINDOW.CONTROL N...", kExpect, &Progress},
     {"expect-pointer", 1, 1, "expect-pointer busy|default", kExpect, &Pointer},
     {"expect-mode", 1, 1, "expect-mode N", kExpect, &Mode},
-    // Needs the download browser.
-    {"expect-url", 1, 1, "expect-url PATH", kExpect, nullptr},
+    {"expect-url", 1, 1, "expect-url PATH", kExpect, &Url},
 };
 
 } // namespace

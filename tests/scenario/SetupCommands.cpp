@@ -111,6 +111,20 @@ void ScreenSize(Scenario& scenario, const QStringList& words)
     scenario.sandbox().screen = FixedScreen(QSize(width, height), dpi);
 }
 
+void Repository(Scenario& scenario, const QStringList&)
+{
+    if (scenario.isStarted())
+        Fail(QStringLiteral("expected `repository` before `start`: the browser is set up then"));
+    scenario.sandbox().serveRepository();
+}
+
+void DownloadFolderAt(Scenario& scenario, const QStringList& words)
+{
+    if (scenario.isStarted())
+        Fail(QStringLiteral("expected `download-folder` before `start`"));
+    scenario.sandbox().setDownloadFolder(words.at(0));
+}
+
 constexpr CommandKind kSetupKind = CommandKind::Setup;
 
 constexpr CommandRow kSetup[] = {
@@ -122,8 +136,9 @@ constexpr CommandRow kSetup[] = {
     {"host-file", 2, 2, "host-file PATH HOSTFILE", kSetupKind, &HostFile},
     {"fail", 3, 3, "fail OPERATION PATH NUMBER", kSetupKind, &FailOperation},
     {"screen", 2, 3, "screen W H [DPI]", kSetupKind, &ScreenSize},
-    // Needs the map repository's pages and a local server for them.
-    {"repository", 0, 0, "repository", kSetupKind, nullptr},
+    {"repository", 0, 0, "repository", kSetupKind, &Repository},
+    // Not in the first set of the format: where the browser saves downloads.
+    {"download-folder", 1, 1, "download-folder PATH", kSetupKind, &DownloadFolderAt},
 };
 
 } // namespace
