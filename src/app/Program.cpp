@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "browser/Grabber.h"
+#include "console/MapMain.h"
 #include "core/MapRepair.h"
 #include "frame/InformationWindow.h"
 #include "frame/MDIForm1.h"
@@ -51,6 +52,7 @@ void Program::registerWindows()
                                     [this] { unload(QStringLiteral("Startup")); }});
              return startup;
          }},
+        {QStringLiteral("MapMain"), [this]() -> QWidget* { return new MapMain(m_context); }},
         {QStringLiteral("MapManager"), [this]() -> QWidget* { return new MapManager(m_context); }},
         {QStringLiteral("Install"), [this]() -> QWidget* { return new Install(m_context); }},
         {QStringLiteral("Grabber"),
@@ -150,6 +152,9 @@ void Program::unload(const QString& name)
 void Program::openConsole()
 {
     if (QWidget* console = load(QStringLiteral("MapMain"))) {
+        // The console's load ends the program when neither game is there.
+        if (m_ended)
+            return;
         console->show();
         console->raise();
         return;

@@ -140,6 +140,10 @@ int ValueOf(const QWidget& control, const QString& name)
         return slider->value();
     if (auto* spin = qobject_cast<const QSpinBox*>(&control))
         return spin->value();
+    // Other controls with a number to show (a shape's style) give it in this property.
+    const QVariant value = control.property("value");
+    if (value.isValid())
+        return value.toInt();
     NoSuch(QStringLiteral("a value"), name);
 }
 

@@ -97,6 +97,15 @@ void FailOperation(Scenario& scenario, const QStringList& words)
                                       NumberWord(words.at(2), QStringLiteral("the failure")));
 }
 
+// The same for a file of the program folder, named as `program-file` names it.
+void FailProgramFile(Scenario& scenario, const QStringList& words)
+{
+    scenario.sandbox().programHostPathOf(words.at(1)); // fails for a name outside the folder
+    FailOperation(scenario, {words.at(0),
+                             scenario.sandbox().programFolder() + QLatin1Char('\\') + words.at(1),
+                             words.at(2)});
+}
+
 void ScreenSize(Scenario& scenario, const QStringList& words)
 {
     const int width = NumberWord(words.at(0), QStringLiteral("the screen width"));
@@ -135,6 +144,8 @@ constexpr CommandRow kSetup[] = {
     {"executable", 2, 2, "executable PATH TEXT", kSetupKind, &Executable},
     {"host-file", 2, 2, "host-file PATH HOSTFILE", kSetupKind, &HostFile},
     {"fail", 3, 3, "fail OPERATION PATH NUMBER", kSetupKind, &FailOperation},
+    {"fail-program-file", 3, 3, "fail-program-file OPERATION NAME NUMBER", kSetupKind,
+     &FailProgramFile},
     {"screen", 2, 3, "screen W H [DPI]", kSetupKind, &ScreenSize},
     {"repository", 0, 0, "repository", kSetupKind, &Repository},
     // Not in the first set of the format: where the browser saves downloads.
