@@ -1,5 +1,6 @@
 #include "GameSwitch.h"
 
+#include "core/ConsoleRules.h"
 #include "core/DriveScan.h"
 #include "core/GameRecord.h"
 #include "core/Locator.h"
@@ -68,7 +69,7 @@ QString GameTitleOf(const QString& game)
 
 QString FrameCaptionFor(const QString& game)
 {
-    return QStringLiteral("  Zorvane 2.0 - ") + GameTitleOf(game);
+    return ConsoleLookOf(game).caption;
 }
 
 QString MapLogPath(const QString& programFolder)

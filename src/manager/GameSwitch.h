@@ -36,7 +36,7 @@ void ReturnToKnownGame(ProgramState& state);
 // The text that names a game to the user ("Bird Hunter Wild Wings Edition").
 QString GameTitleOf(const QString& game);
 
-// The main frame's caption while a game is current.
+// The main frame's caption while a game is current, as the console gives it.
 QString FrameCaptionFor(const QString& game);
 
 // The program folder's map log, which a failed re-location deletes.
