@@ -250,10 +250,11 @@ TEST_F(MapOperationsTest, RenameKeepsMapAndPreviewTogether)
          "Marsh2", 0, {"Marsh2.bmp", "Marsh2.gmx"}},
         {"the map name is taken", {"Marsh.gmx", "Marsh.bmp", "Marsh2.gmx"}, "Marsh.gmx", "Marsh2",
          FailureNumber::FileExists, {"Marsh.bmp", "Marsh.gmx", "Marsh2.gmx"}},
-        {"only the preview name is taken", {"Marsh.gmx", "Marsh.bmp", "Marsh2.bmp"}, "Marsh.gmx",
-         "Marsh2", FailureNumber::FileExists, {"Marsh.bmp", "Marsh.gmx", "Marsh2.bmp"}},
+        {"only the preview name is taken: the map moves, no picture is replaced",
+         {"Marsh.gmx", "Marsh.bmp", "Marsh2.bmp"}, "Marsh.gmx", "Marsh2", FailureNumber::FileExists,
+         {"Marsh.bmp", "Marsh2.bmp", "Marsh2.gmx"}},
         {"the preview name is a folder", {"Marsh.gmx", "Marsh.bmp", "Marsh2.bmp\\x"}, "Marsh.gmx",
-         "Marsh2", FailureNumber::FileExists, {"Marsh.bmp", "Marsh.gmx", "Marsh2.bmp"}},
+         "Marsh2", FailureNumber::FileExists, {"Marsh.bmp", "Marsh2.bmp", "Marsh2.gmx"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
