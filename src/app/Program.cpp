@@ -8,6 +8,7 @@
 #include "frame/InformationWindow.h"
 #include "frame/MDIForm1.h"
 #include "installer/Install.h"
+#include "manager/MapManager.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pointer.h"
 #include "startup/Startup.h"
@@ -54,6 +55,7 @@ void Program::registerWindows()
              return startup;
          }},
         {QStringLiteral("MapMain"), [this]() -> QWidget* { return new MapMain(m_context); }},
+        {QStringLiteral("MapManager"), [this]() -> QWidget* { return new MapManager(m_context); }},
         {QStringLiteral("FindMaps"), [this]() -> QWidget* { return new FindMaps(m_context); }},
         {QStringLiteral("ListMaps"), [this]() -> QWidget* { return new ListMaps(m_context); }},
         {QStringLiteral("Install"), [this]() -> QWidget* { return new Install(m_context); }},

@@ -1,7 +1,6 @@
 #include "DriveScan.h"
 
 #include "Locator.h"
-#include "platform/Drives.h"
 #include "platform/EventPump.h"
 
 #include <QSet>
@@ -16,12 +15,7 @@ constexpr int kLastWideIndex = 14;
 
 void ClassifyDrivesWide(ProgramState& state, const Services& services)
 {
-    for (state.DriveIndex = 0; state.DriveIndex <= kLastWideIndex; ++state.DriveIndex) {
-        DriveRootFor(state);
-        state.LastDriveType = services.drives.driveType(state.DriveRoot);
-        if (auto text = DriveTypeText(state.LastDriveType))
-            state.DriveTypes[state.DriveIndex] = *text;
-    }
+    ClassifyDriveIndexes(state, services, kLastWideIndex);
 }
 
 QString SearchFixedDrivesWide(ProgramState& state, const Services& services, const QString& fileName)

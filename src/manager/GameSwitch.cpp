@@ -1,5 +1,6 @@
 #include "GameSwitch.h"
 
+#include "core/ConsoleRules.h"
 #include "core/DriveScan.h"
 #include "core/GameRecord.h"
 #include "core/Locator.h"
@@ -10,18 +11,14 @@
 
 namespace zv {
 
-namespace {
-
-QString OtherGame(const QString& game)
+QString OtherGameOf(const QString& game)
 {
     return IsBhwwe(game) ? kRmth3 : kBhwwe;
 }
 
-} // namespace
-
 void ToggleManagerGame(ProgramState& state)
 {
-    const QString other = OtherGame(state.CurrentGame);
+    const QString other = OtherGameOf(state.CurrentGame);
     if (GameFolderOf(state, other).size() > 1)
         state.CurrentGame = other;
 }
@@ -58,7 +55,7 @@ Relocation RelocateCurrentGame(ProgramState& state, const Services& services)
 
 void ReturnToKnownGame(ProgramState& state)
 {
-    const QString other = OtherGame(state.CurrentGame);
+    const QString other = OtherGameOf(state.CurrentGame);
     if (!GameFolderOf(state, other).isEmpty())
         state.CurrentGame = other;
     state.MapsFolder = MapsFolderOf(GameFolderOf(state, state.CurrentGame));
@@ -72,7 +69,7 @@ QString GameTitleOf(const QString& game)
 
 QString FrameCaptionFor(const QString& game)
 {
-    return QStringLiteral("  Zorvane 2.0 - ") + GameTitleOf(game);
+    return ConsoleLookOf(game).caption;
 }
 
 QString MapLogPath(const QString& programFolder)

@@ -7,6 +7,9 @@ namespace zv {
 
 // The manager's game switch, without its window.
 
+// The game that is not the one given ("BHWWE" for anything but "BHWWE").
+QString OtherGameOf(const QString& game);
+
 // CurrentGame becomes the other game when that game is known (its folder
 // longer than one character); otherwise it stays.
 void ToggleManagerGame(ProgramState& state);
@@ -33,7 +36,7 @@ void ReturnToKnownGame(ProgramState& state);
 // The text that names a game to the user ("Bird Hunter Wild Wings Edition").
 QString GameTitleOf(const QString& game);
 
-// The main frame's caption while a game is current.
+// The main frame's caption while a game is current, as the console gives it.
 QString FrameCaptionFor(const QString& game);
 
 // The program folder's map log, which a failed re-location deletes.

@@ -110,16 +110,10 @@ std::optional<Failure> RenameMapFiles(FileSystem& files, const QString& folder,
     const QString oldPreview = JoinPath(folder, PreviewPathFor(oldName));
     const QString newMap = JoinPath(folder, newBase + QStringLiteral(".gmx"));
     const QString newPreview = JoinPath(folder, newBase + QStringLiteral(".bmp"));
+    // The map first, then its preview; a rename never replaces anything, so a
+    // preview name that is taken leaves the old preview where it is and says so.
     return RunSteps(
         {
-            [&] {
-                // A map keeps its preview: a preview name that belongs to another
-                // picture stops the rename before the map is touched.
-                const bool samePreview = oldPreview.compare(newPreview, Qt::CaseInsensitive) == 0;
-                if (!samePreview && Exists(files, oldPreview, ListKind::Files) &&
-                    Exists(files, newPreview, ListKind::FilesAndFolders))
-                    throw Failure(FailureNumber::FileExists);
-            },
             [&] { files.rename(oldMap, newMap); },
             [&] { files.rename(oldPreview, newPreview); },
         },

@@ -1,4 +1,5 @@
 #include "ExpectFailure.h"
+#include "Latin1.h"
 #include "TestServices.h"
 
 #include "manager/FolderOperations.h"
@@ -12,10 +13,7 @@
 namespace zv {
 namespace {
 
-QString S(const char* text)
-{
-    return QString::fromLatin1(text);
-}
+using test::S;
 
 class FolderOperationsTest : public ::testing::Test {
 protected:

@@ -1,4 +1,5 @@
 #include "ExpectFailure.h"
+#include "Latin1.h"
 #include "TestServices.h"
 
 #include "core/GameRecord.h"
@@ -13,10 +14,7 @@
 namespace zv {
 namespace {
 
-QString S(const char* text)
-{
-    return QString::fromLatin1(text);
-}
+using test::S;
 
 const char* const kRmth3Exe = "Rocky Mountain Trophy Hunter 3.exe";
 

@@ -1,3 +1,4 @@
+#include "Latin1.h"
 #include "TestServices.h"
 
 #include "manager/MapOperations.h"
@@ -12,10 +13,7 @@ namespace {
 
 using Op = FaultInjectingFileSystem::Operation;
 
-QString S(const char* text)
-{
-    return QString::fromLatin1(text);
-}
+using test::S;
 
 // Two drives with a maps folder on D: and an empty folder on E:.
 class MapOperationsTest : public ::testing::Test {
@@ -252,10 +250,11 @@ TEST_F(MapOperationsTest, RenameKeepsMapAndPreviewTogether)
          "Marsh2", 0, {"Marsh2.bmp", "Marsh2.gmx"}},
         {"the map name is taken", {"Marsh.gmx", "Marsh.bmp", "Marsh2.gmx"}, "Marsh.gmx", "Marsh2",
          FailureNumber::FileExists, {"Marsh.bmp", "Marsh.gmx", "Marsh2.gmx"}},
-        {"only the preview name is taken", {"Marsh.gmx", "Marsh.bmp", "Marsh2.bmp"}, "Marsh.gmx",
-         "Marsh2", FailureNumber::FileExists, {"Marsh.bmp", "Marsh.gmx", "Marsh2.bmp"}},
+        {"only the preview name is taken: the map moves, no picture is replaced",
+         {"Marsh.gmx", "Marsh.bmp", "Marsh2.bmp"}, "Marsh.gmx", "Marsh2", FailureNumber::FileExists,
+         {"Marsh.bmp", "Marsh2.bmp", "Marsh2.gmx"}},
         {"the preview name is a folder", {"Marsh.gmx", "Marsh.bmp", "Marsh2.bmp\\x"}, "Marsh.gmx",
-         "Marsh2", FailureNumber::FileExists, {"Marsh.bmp", "Marsh.gmx", "Marsh2.bmp"}},
+         "Marsh2", FailureNumber::FileExists, {"Marsh.bmp", "Marsh2.bmp", "Marsh2.gmx"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -413,6 +414,18 @@ void Pointer(Scenario& scenario, const QStringList& words)
     ExpectEqual(QStringLiteral("the mouse pointer"), expected, seen);
 }
 
+// The manager's armed command, which the window shows as its ManagerMode property.
+void Mode(Scenario& scenario, const QStringList& words)
+{
+    const int expected = NumberWord(words.at(0), QStringLiteral("the mode"));
+    const QVariant seen = scenario.window(QStringLiteral("MapManager"))->property("ManagerMode");
+    if (!seen.isValid())
+        Fail(QStringLiteral("expected the map manager to show its mode, but it has none"));
+    if (seen.toInt() != expected)
+        Fail(QStringLiteral("expected the map manager in mode ") + QString::number(expected) +
+             QStringLiteral(", saw ") + QString::number(seen.toInt()));
+}
+
 void Url(Scenario& scenario, const QStringList& words)
 {
     auto* grabber = qobject_cast<Grabber*>(scenario.window(QStringLiteral("Grabber")));
@@ -460,8 +473,7 @@ constexpr CommandRow kExpectations[] = {
     {"expect-opened", 1, 1, "expect-opened ADDRESS", kExpect, &Opened},
     {"expect-progress", 2, -1, "expect-progress WINDOW.CONTROL N...", kExpect, &Progress},
     {"expect-pointer", 1, 1, "expect-pointer busy|default", kExpect, &Pointer},
-    // Needs the map manager.
-    {"expect-mode", 1, 1, "expect-mode N", kExpect, nullptr},
+    {"expect-mode", 1, 1, "expect-mode N", kExpect, &Mode},
     {"expect-url", 1, 1, "expect-url PATH", kExpect, &Url},
 };
 

@@ -12,7 +12,7 @@ struct WindowRow {
 };
 
 constexpr WindowRow kWindows[] = {
-    {"MDIForm1", true},  {"Startup", true},   {"MapMain", true},  {"MapManager", false},
+    {"MDIForm1", true},  {"Startup", true},   {"MapMain", true},  {"MapManager", true},
     {"FindMaps", true},  {"ListMaps", true},  {"Grabber", true},  {"Install", true},
     {"Help1", true},     {"Help2", true},     {"Help3", true},
 };
