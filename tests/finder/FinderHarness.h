@@ -2,16 +2,10 @@
 
 #include "SearchFixtures.h"
 #include "TestPictures.h"
-#include "TestServices.h"
 #include "WindowHarness.h"
 
-#include "core/ProgramState.h"
-#include "frame/MDIForm1.h"
 #include "frame/SkinnedWindow.h"
-#include "frame/WindowContext.h"
 #include "platform/Launcher.h"
-#include "platform/Screen.h"
-#include "platform/SupportImages.h"
 
 namespace zv::test {
 
@@ -20,19 +14,22 @@ public:
     qint64 start(const QString&) override { return 0; }
 };
 
-// The finder's world: drives C: and D: (hard disks) and N: (network) in a test prefix, the
-// Go pictures in the program's Support folder, a shown 1024 x 768 main frame, and a map
-// manager that is only its skinned window, shown at (40, 30).
-class FinderHarness {
+// Built before the window harness that uses it.
+struct LauncherHolder {
+    IgnoredLauncher launcher;
+};
+
+// The finder's world: drives C: and D: (hard disks) and N: (network), the Go pictures in the
+// program's Support folder, a map manager that is only its skinned window, shown at (40, 30),
+// and a context whose drive searches are written down.
+class FinderHarness : private LauncherHolder, public WindowHarness {
 public:
     explicit FinderHarness(double dpi = 96)
-        : screen({1024, 768}, dpi),
-          context{state, services, messages, addresses, launcher, screen, images, forms}
+        : WindowHarness(launcher, {{'C', "hd"}, {'D', "hd"}, {'N', "network"}}, dpi),
+          finderContext{state, searchServices, messages, addresses, launcher, screen, images, forms}
     {
         for (const char* picture : {"Go.bmp", "GoOff.bmp"})
             prefix.programFile(QStringLiteral("Support/") + QLatin1String(picture), BmpOf({44, 24}));
-        frame.resize(1024, 768);
-        frame.show();
         forms.addBuilder(QStringLiteral("MapManager"), [this] {
             return new SkinnedWindow(QStringLiteral("MapManager"), frame.clientArea(), images, screen);
         });
@@ -52,30 +49,11 @@ public:
         return finder;
     }
 
-    TestPrefix prefix;
-    TestServices host{WithDrives(prefix)};
-    WalkCountingDrives drives{host.drives};
-    Services services{host.files, drives, host.pointer, host.events, host.services.programFolder};
-    ProgramState state;
-    RecordingMessageBoxes messages;
-    RecordingAddressOpener addresses;
-    IgnoredLauncher launcher;
-    FixedScreen screen;
-    SupportImages images{host.files, host.services.programFolder};
-    MDIForm1 frame{state, addresses, images, screen};
-    FakeForms forms{frame};
-    WindowContext context;
-
-private:
-    // The program folder needs a drive of its own, as under Wine (z: is the host's root).
-    static const TestPrefix& WithDrives(TestPrefix& prefix)
-    {
-        prefix.addDrive('C');
-        prefix.addDrive('D');
-        prefix.addDrive('N', QStringLiteral("network"));
-        prefix.linkDrive('Z', QStringLiteral("/"));
-        return prefix;
-    }
+    using LauncherHolder::launcher;
+    WalkCountingDrives drives{services.drives};
+    Services searchServices{services.files, drives, services.pointer, services.events,
+                            services.services.programFolder};
+    WindowContext finderContext;
 };
 
 } // namespace zv::test

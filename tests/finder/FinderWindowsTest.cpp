@@ -34,9 +34,9 @@ protected:
     explicit FinderWindows(double dpi = 96) : world(dpi)
     {
         world.forms.addBuilder(QStringLiteral("FindMaps"),
-                               [this] { return new FindMaps(world.context); });
+                               [this] { return new FindMaps(world.finderContext); });
         world.forms.addBuilder(QStringLiteral("ListMaps"),
-                               [this] { return new ListMaps(world.context); });
+                               [this] { return new ListMaps(world.finderContext); });
     }
 
     QWidget* finder() const { return world.forms.loaded(QStringLiteral("FindMaps")); }
@@ -110,7 +110,7 @@ TEST_F(FinderWindows, EnterSearchesForTheNameWithoutItsBlanks)
     EXPECT_EQ(world.state.FoundMapPath, QStringLiteral("C:\\Maps\\Marsh.gmx"));
     EXPECT_TRUE(world.state.FoundMapPending);
     EXPECT_EQ(goPicture(), QStringLiteral("Go.bmp"));
-    EXPECT_FALSE(world.host.pointer.busy);
+    EXPECT_FALSE(world.services.pointer.busy);
     EXPECT_EQ(world.drives.walked, QStringList{QStringLiteral("C:\\")});
     EXPECT_EQ(ControlOf<QLineEdit>(finder(), "Text1")->text(), QStringLiteral("   Marsh.gmx  "))
         << "Enter does not reach the box";
@@ -126,7 +126,7 @@ TEST_F(FinderWindows, EnterInAnEmptyOrBlankBoxDoesNothing)
         EXPECT_EQ(message(), kFinderInstruction);
         EXPECT_TRUE(world.drives.walked.isEmpty());
         EXPECT_EQ(world.state.DriveTypes[0], QString()) << "not even the drives are classified";
-        EXPECT_TRUE(world.host.pointer.calls.isEmpty());
+        EXPECT_TRUE(world.services.pointer.calls.isEmpty());
         world.forms.unload(QStringLiteral("FindMaps"));
     }
 }
@@ -346,7 +346,7 @@ TEST_F(FinderWindows, AFailingSearchIsShownAndTheFinderGivesWayToTheManager)
     EXPECT_FALSE(list()->isVisible()) << "the list is not shown on this way out";
     EXPECT_EQ(world.state.FoundMapPath, QStringLiteral("C:\\Earlier.gmx"));
     EXPECT_FALSE(world.state.FoundMapPending);
-    EXPECT_FALSE(world.host.pointer.busy);
+    EXPECT_FALSE(world.services.pointer.busy);
     EXPECT_TRUE(world.drives.walked.isEmpty());
 }
 
@@ -421,10 +421,10 @@ protected:
 // painting, but a click or a key press meanwhile is not taken.
 TEST_F(FinderWindows, WhileADriveIsSearchedTheFinderPaintsButTakesNoInput)
 {
-    GatedDrives gated(world.host.drives);
+    GatedDrives gated(world.services.drives);
     ResponsiveDrives responsive(gated);
-    Services services{world.host.files, responsive, world.host.pointer, world.host.events,
-                      world.services.programFolder};
+    Services services{world.services.files, responsive, world.services.pointer,
+                      world.services.events, world.services.services.programFolder};
     WindowContext context{world.state, services, world.messages, world.addresses,
                           world.launcher, world.screen, world.images, world.forms};
     world.forms.addBuilder(QStringLiteral("FindMaps"), [&] { return new FindMaps(context); });
@@ -440,7 +440,7 @@ TEST_F(FinderWindows, WhileADriveIsSearchedTheFinderPaintsButTakesNoInput)
     QTimer::singleShot(100, [&] {
         messageMeanwhile = message();
         pictureMeanwhile = goPicture();
-        pointerBusyMeanwhile = world.host.pointer.busy;
+        pointerBusyMeanwhile = world.services.pointer.busy;
         QTest::mouseClick(ControlOf(finder(), "Image2"), Qt::LeftButton);
         QTest::keyClick(ControlOf(finder(), "Text1"), Qt::Key_Return);
         QTest::mouseClick(ControlOf(finder(), "Image1"), Qt::LeftButton);
