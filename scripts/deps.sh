@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-webengine-dev libxcb1-dev
   googletest libgtest-dev
   clang-14 libclang-rt-14-dev
   fonts-liberation

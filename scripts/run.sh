@@ -5,10 +5,18 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
-cmake --preset default
+# The download browser opens the sample repository that ships in repository/, so the demo
+# needs no internet. (Configure with -DZORVANE_REPOSITORY_BASE=... for a real repository.)
+repository="file://$(printf '%s' "$PWD/repository" | sed 's/%/%25/g; s/ /%20/g')"
+cmake --preset default -DZORVANE_REPOSITORY_BASE="$repository"
 cmake --build --preset default --parallel "$(nproc)" --target zorvane
 bash scripts/make-demo-prefix.sh "$PWD/demo/prefix"
 export WINEPREFIX="$PWD/demo/prefix"
+# The browser engine refuses to run as root with its sandbox on; the demo, often run as root in
+# a container, turns it off for this run only. Zorvane itself never does.
+if [ "$(id -u)" -eq 0 ]; then
+  export QTWEBENGINE_DISABLE_SANDBOX=1
+fi
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/zorvane

@@ -1,9 +1,14 @@
 #include "Program.h"
 
+#include "browser/Grabber.h"
+#include "console/MapMain.h"
 #include "core/MapRepair.h"
+#include "finder/FindMaps.h"
+#include "finder/ListMaps.h"
 #include "frame/InformationWindow.h"
 #include "frame/MDIForm1.h"
 #include "installer/Install.h"
+#include "manager/MapManager.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Pointer.h"
 #include "startup/Startup.h"
@@ -49,7 +54,13 @@ void Program::registerWindows()
                                     [this] { unload(QStringLiteral("Startup")); }});
              return startup;
          }},
+        {QStringLiteral("MapMain"), [this]() -> QWidget* { return new MapMain(m_context); }},
+        {QStringLiteral("MapManager"), [this]() -> QWidget* { return new MapManager(m_context); }},
+        {QStringLiteral("FindMaps"), [this]() -> QWidget* { return new FindMaps(m_context); }},
+        {QStringLiteral("ListMaps"), [this]() -> QWidget* { return new ListMaps(m_context); }},
         {QStringLiteral("Install"), [this]() -> QWidget* { return new Install(m_context); }},
+        {QStringLiteral("Grabber"),
+         [this]() -> QWidget* { return new Grabber(m_context, m_browserSetup); }},
     };
     for (const QString& help : {QStringLiteral("Help1"), QStringLiteral("Help2"), QStringLiteral("Help3")})
         m_windowBuilders.insert(help, [this, help]() -> QWidget* { return new InformationWindow(help, m_context); });
@@ -78,6 +89,7 @@ void Program::wireFrame()
 {
     FrameCommands commands;
     commands.repairMaps = [this] { repairMaps(); };
+    commands.openDownloads = [this] { openDownloads(); };
     commands.endProgram = [this] { endProgram(); };
     commands.openHelp1 = [this] { showWindow(QStringLiteral("Help1")); };
     commands.openHelp2 = [this] { showWindow(QStringLiteral("Help2")); };
@@ -115,6 +127,9 @@ QWidget* Program::loaded(const QString& name) const
 
 QWidget* Program::load(const QString& name)
 {
+    // Once the program is ending, a window's close handling opens nothing new.
+    if (m_ended)
+        return nullptr;
     if (QWidget* window = loaded(name))
         return window;
     const auto builder = m_windowBuilders.constFind(name);
@@ -140,7 +155,35 @@ void Program::unload(const QString& name)
 
 void Program::openConsole()
 {
-    // The console window takes over from here once it exists.
+    if (QWidget* console = load(QStringLiteral("MapMain"))) {
+        // The console's load ends the program when neither game is there.
+        if (m_ended)
+            return;
+        console->show();
+        console->raise();
+        return;
+    }
+    // The console enables the frame's menus as it loads; without one they are enabled here, so
+    // that the download browser and the help can be reached once a game is chosen.
+    for (const char* menu : {"File", "Internet", "Help"})
+        m_frame->setMenuEnabled(QString::fromLatin1(menu), true);
+}
+
+void Program::openDownloads()
+{
+    // The working windows and the information windows make way; any failure leaves things be.
+    for (const char* name :
+         {"MapMain", "MapManager", "FindMaps", "Help1", "Help2", "Help3", "Install"}) {
+        try {
+            unload(QString::fromLatin1(name));
+        } catch (...) {
+        }
+    }
+    // Already loaded (hidden while the installer was open), it comes back as it was.
+    if (QWidget* browser = load(QStringLiteral("Grabber"))) {
+        browser->show();
+        browser->raise();
+    }
 }
 
 void Program::repairMaps()

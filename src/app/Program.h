@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/BrowserSetup.h"
 #include "core/ProgramState.h"
 #include "core/Services.h"
 #include "frame/Forms.h"
@@ -50,6 +51,9 @@ public:
     // A loaded window by name ("MDIForm1", "Startup", ...); nullptr when not loaded.
     QWidget* window(const QString& name) const;
     bool hasEnded() const { return m_ended; }
+    // Where the download browser finds the repository and puts downloads, and how it makes its
+    // browser; set before the browser first opens.
+    BrowserSetup& browserSetup() { return m_browserSetup; }
 
 private:
     // Forms
@@ -65,6 +69,7 @@ private:
     // A menu command's window: loaded when it is not, shown and brought to the front.
     void showWindow(const QString& name);
     void openConsole();
+    void openDownloads();
     void repairMaps();
 
     ProgramHost m_host;
@@ -72,6 +77,7 @@ private:
     Services m_services;
     SupportImages m_images;
     WindowContext m_context;
+    BrowserSetup m_browserSetup;
     std::unique_ptr<MDIForm1> m_frame;
     QHash<QString, std::function<QWidget*()>> m_windowBuilders;
     bool m_ended = false;

@@ -2,6 +2,7 @@
 
 #include "core/Locator.h"
 #include "platform/Drives.h"
+#include "platform/DownloadFolder.h"
 #include "platform/DriveTable.h"
 #include "platform/HostFileSystem.h"
 #include "platform/PrefixFinder.h"
@@ -56,6 +57,8 @@ int main(int argc, char** argv)
                      screen, zv::ProgramFolderPath(drives, programFolder.folder),
                      [] { QCoreApplication::exit(0); }});
     program = &run;
+    const QString downloads = zv::UserDownloadFolder();
+    run.browserSetup().downloads = {downloads, zv::ProgramFolderPath(drives, downloads)};
     run.StartProgram();
     return application.exec();
 }

@@ -62,14 +62,19 @@ std::optional<QString> DriveTypeText(int type)
     }
 }
 
-void ClassifyDrives(ProgramState& state, const Services& services)
+void ClassifyDriveIndexes(ProgramState& state, const Services& services, int lastIndex)
 {
-    for (state.DriveIndex = 0; state.DriveIndex <= kLastDriveIndex; ++state.DriveIndex) {
+    for (state.DriveIndex = 0; state.DriveIndex <= lastIndex; ++state.DriveIndex) {
         DriveRootFor(state);
         state.LastDriveType = services.drives.driveType(state.DriveRoot);
         if (auto text = DriveTypeText(state.LastDriveType))
             state.DriveTypes[state.DriveIndex] = *text;
     }
+}
+
+void ClassifyDrives(ProgramState& state, const Services& services)
+{
+    ClassifyDriveIndexes(state, services, kLastDriveIndex);
 }
 
 QString FindFileOnDrive(const Services& services, const QString& root, const QString& fileName)

@@ -24,6 +24,9 @@ public:
 void DriveRootFor(ProgramState& state);
 // The text a drive type number is stored as; nullopt where nothing is stored.
 std::optional<QString> DriveTypeText(int type);
+// Classifies drive indexes 0 to lastIndex into DriveTypes; leaves DriveIndex
+// at lastIndex + 1. Indexes past 8 keep the root of drive I:.
+void ClassifyDriveIndexes(ProgramState& state, const Services& services, int lastIndex);
 // Classifies drives 0 to 8 into DriveTypes; leaves DriveIndex at 9.
 void ClassifyDrives(ProgramState& state, const Services& services);
 // The first file of that name under root, or the empty text on any failure.

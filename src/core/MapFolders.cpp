@@ -17,7 +17,12 @@ QString MapsFolderOf(const QString& gameFolder)
 
 QString StorageFolderOf(const QString& gameFolder)
 {
-    return MapsFolderOf(gameFolder) + kStoredMaps;
+    return StoredFolderFor(MapsFolderOf(gameFolder));
+}
+
+QString StoredFolderFor(const QString& mapsFolder)
+{
+    return mapsFolder + kStoredMaps;
 }
 
 QString GameFolderOfMapsFolder(const QString& mapsFolder)

@@ -10,6 +10,8 @@ inline const QString kMapListFilter = QStringLiteral("*.gmx; *.GMX");
 // The folder layout of one game, G being its folder (no trailing backslash).
 QString MapsFolderOf(const QString& gameFolder);   // G\Home\Maps
 QString StorageFolderOf(const QString& gameFolder); // G\Home\Maps\Stored Maps
+// The storage folder of a maps folder: the maps folder, then "\Stored Maps".
+QString StoredFolderFor(const QString& mapsFolder);
 // The game folder of a maps folder: the text without "\Home\Maps" (its last
 // 10 characters). Throws Failure 5 for a text too short to cut.
 QString GameFolderOfMapsFolder(const QString& mapsFolder);

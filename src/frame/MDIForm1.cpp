@@ -12,6 +12,8 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStyle>
+#include <QToolButton>
 
 namespace zv {
 
@@ -120,6 +122,49 @@ QAction* MDIForm1::menuItem(const QString& name) const
     if (const QMenu* top = findChild<QMenu*>(name))
         return top->menuAction();
     return findChild<QAction*>(name);
+}
+
+void MDIForm1::showWindowMenu(QWidget* window, const QList<QAction*>& items,
+                             std::function<void()> closeWindow)
+{
+    if (m_menuOwner)
+        showFrameMenu(m_menuOwner);
+    for (const char* top : {"File", "Internet", "Help"}) {
+        if (QMenu* menu = findChild<QMenu*>(QLatin1String(top)))
+            menu->menuAction()->setVisible(false);
+    }
+    menuBar()->addActions(items);
+    auto* close = new QToolButton(menuBar());
+    close->setObjectName(QStringLiteral("CloseWindow"));
+    close->setAutoRaise(true);
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close->setToolTip(QStringLiteral("Close"));
+    connect(close, &QToolButton::clicked, this, [closeWindow = std::move(closeWindow)] {
+        if (closeWindow)
+            closeWindow();
+    });
+    menuBar()->setCornerWidget(close, Qt::TopRightCorner);
+    close->show();
+    m_menuOwner = window;
+    m_windowItems = items;
+}
+
+void MDIForm1::showFrameMenu(QWidget* window)
+{
+    if (!m_menuOwner || window != m_menuOwner)
+        return;
+    for (QAction* item : std::as_const(m_windowItems))
+        menuBar()->removeAction(item);
+    m_windowItems.clear();
+    m_menuOwner = nullptr;
+    if (QWidget* close = menuBar()->cornerWidget(Qt::TopRightCorner)) {
+        menuBar()->setCornerWidget(nullptr, Qt::TopRightCorner);
+        close->deleteLater();
+    }
+    for (const char* top : {"File", "Internet", "Help"}) {
+        if (QMenu* menu = findChild<QMenu*>(QLatin1String(top)))
+            menu->menuAction()->setVisible(true);
+    }
 }
 
 QSizeF MDIForm1::outerSizeTwips() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QPixmap>
 
@@ -43,6 +44,14 @@ public:
     void setMenuEnabled(const QString& menu, bool enabled);
     bool isMenuEnabled(const QString& menu) const;
     QAction* menuItem(const QString& name) const;
+    // A child window's own menu: while that window is active its items stand in the menu bar
+    // in place of the frame's menus, with a button at the bar's right end that closes it.
+    void showWindowMenu(QWidget* window, const QList<QAction*>& items,
+                        std::function<void()> closeWindow);
+    // Puts the frame's menus back, when window's menu is the one shown.
+    void showFrameMenu(QWidget* window);
+    // The window whose menu stands in the menu bar; nullptr while the frame's menus do.
+    QWidget* menuOwner() const { return m_menuOwner; }
     void setTitle(const QString& title) { setWindowTitle(title); }
     // The frame's outer size in twips, which child windows centre themselves with.
     QSizeF outerSizeTwips() const;
@@ -72,6 +81,8 @@ private:
     const Screen& m_screen;
     FrameCommands m_commands;
     QWidget* m_clientArea;
+    QWidget* m_menuOwner = nullptr;
+    QList<QAction*> m_windowItems;
 };
 
 } // namespace zv

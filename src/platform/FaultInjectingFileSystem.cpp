@@ -84,6 +84,13 @@ QStringList FaultInjectingFileSystem::listFolder(const QString& folder, ListKind
     return m_inner.listFolder(folder, kind);
 }
 
+QStringList FaultInjectingFileSystem::listFolderMatching(const QString& folder, ListKind kind,
+                                                         const QString& patterns)
+{
+    check(Operation::List, folder);
+    return m_inner.listFolderMatching(folder, kind, patterns);
+}
+
 QByteArray FaultInjectingFileSystem::readFile(const QString& path)
 {
     check(Operation::Read, path);

@@ -28,6 +28,8 @@ public:
     void removeFolder(const QString& path) override;
     QStringList find(const QString& pattern, ListKind kind) override;
     QStringList listFolder(const QString& folder, ListKind kind) override;
+    QStringList listFolderMatching(const QString& folder, ListKind kind,
+                                   const QString& patterns) override;
     QByteArray readFile(const QString& path) override;
     void writeFile(const QString& path, const QByteArray& bytes) override;
     void setCurrentFolder(const QString& path) override { m_inner.setCurrentFolder(path); }

@@ -36,6 +36,11 @@ public:
     // The entries of a folder, sorted without regard to case; fails with 76
     // when the folder does not exist.
     virtual QStringList listFolder(const QString& folder, ListKind kind) = 0;
+    // The entries of a folder whose names match a pattern text of several
+    // patterns separated by "; " ("*.gmx; *.GMX"), in the order of listFolder;
+    // fails as listFolder does. A file system may filter before it sorts.
+    virtual QStringList listFolderMatching(const QString& folder, ListKind kind,
+                                           const QString& patterns);
 
     // The whole content of a file, byte for byte.
     virtual QByteArray readFile(const QString& path) = 0;

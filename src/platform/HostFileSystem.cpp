@@ -203,6 +203,42 @@ std::vector<Entry> ReadEntries(const std::string& hostFolder)
     return entries;
 }
 
+// The key a name sorts by without regard to case: its folded letters as UTF-8
+// bytes, made directly for the plain ASCII names most files have.
+std::string CaseFoldedKey(const QString& name)
+{
+    std::string key;
+    key.reserve(static_cast<size_t>(name.size()));
+    for (const QChar c : name) {
+        const char16_t code = c.unicode();
+        if (code >= 0x80)
+            return name.toCaseFolded().toStdString();
+        key.push_back(static_cast<char>(code >= u'A' && code <= u'Z' ? code + (u'a' - u'A') : code));
+    }
+    return key;
+}
+
+// Sorts names without regard to case as a listing shows them; names that differ
+// only in case keep a fixed order. Each name is folded once, not at every
+// comparison, which matters for folders of tens of thousands of maps.
+void SortIgnoringCase(QStringList& names)
+{
+    std::vector<std::pair<std::string, qsizetype>> keyed;
+    keyed.reserve(static_cast<size_t>(names.size()));
+    for (qsizetype i = 0; i < names.size(); ++i)
+        keyed.emplace_back(CaseFoldedKey(names.at(i)), i);
+    std::sort(keyed.begin(), keyed.end(), [&names](const auto& a, const auto& b) {
+        if (const int order = a.first.compare(b.first))
+            return order < 0;
+        return names.at(a.second) < names.at(b.second);
+    });
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (const auto& [key, index] : keyed)
+        sorted.append(names.at(index));
+    names = std::move(sorted);
+}
+
 // Splits "C:\a\b\*.gmx" into "C:\a\b" and "*.gmx"; "/" separates as "\" does.
 std::pair<QString, QString> SplitLast(const QString& path)
 {
@@ -381,19 +417,31 @@ QStringList HostFileSystem::find(const QString& pattern, ListKind kind)
         if (KindAccepts(kind, entry.folder) && MatchesWildcard(entry.name, wanted))
             names.append(entry.name);
     }
-    names.sort(Qt::CaseInsensitive);
+    SortIgnoringCase(names);
     return names;
 }
 
 QStringList HostFileSystem::listFolder(const QString& folder, ListKind kind)
 {
+    return listFolderMatching(folder, kind, QStringLiteral("*"));
+}
+
+QStringList HostFileSystem::listFolderMatching(const QString& folder, ListKind kind,
+                                               const QString& patterns)
+{
     const std::string host = hostPath(folder);
+    // The names are matched before they are sorted: a folder of maps holds as
+    // many previews, which the map lists leave out.
+    const QStringList wanted = SplitPatternList(patterns);
     QStringList names;
     for (const Entry& entry : ReadEntries(host)) {
-        if (KindAccepts(kind, entry.folder))
+        if (KindAccepts(kind, entry.folder) &&
+            std::any_of(wanted.cbegin(), wanted.cend(), [&entry](const QString& pattern) {
+                return MatchesWildcard(entry.name, pattern);
+            }))
             names.append(entry.name);
     }
-    names.sort(Qt::CaseInsensitive);
+    SortIgnoringCase(names);
     return names;
 }
 

@@ -8,7 +8,9 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <memory>
+#include <strings.h>
 
 namespace zv {
 
@@ -22,6 +24,15 @@ QStringList ComponentsOf(const QString& path)
 bool IsDriveForm(const QString& path)
 {
     return DriveLetterOf(path).has_value();
+}
+
+bool IsAscii(const char* text)
+{
+    for (; *text; ++text) {
+        if (static_cast<unsigned char>(*text) >= 0x80)
+            return false;
+    }
+    return true;
 }
 
 // Where a program path starts on the host, and the components after it.
@@ -49,11 +60,18 @@ std::string ResolveComponent(const std::string& hostFolder, const QString& name)
                                             &::closedir);
     if (!dir)
         return exact;
+    // Most names are plain ASCII: those are compared byte by byte, so a big
+    // folder is searched without making a string of every entry.
+    const bool asciiName = std::all_of(exact.begin(), exact.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     std::string best;
     while (const dirent* entry = ::readdir(dir.get())) {
-        const QString candidate = QString::fromUtf8(entry->d_name);
-        if (candidate.compare(name, Qt::CaseInsensitive) != 0)
+        if (asciiName && IsAscii(entry->d_name)) {
+            if (::strcasecmp(entry->d_name, exact.c_str()) != 0)
+                continue;
+        } else if (QString::fromUtf8(entry->d_name).compare(name, Qt::CaseInsensitive) != 0) {
             continue;
+        }
         if (best.empty() || best > entry->d_name)
             best = entry->d_name;
     }

@@ -4,8 +4,8 @@
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
-#include "platform/Wildcard.h"
 
+#include <QSet>
 #include <QSignalBlocker>
 
 namespace zv {
@@ -21,9 +21,10 @@ FileListBox::FileListBox(FileSystem& files, const QString& name, QWidget* parent
 
 void FileListBox::setPath(const QString& folder)
 {
-    m_files.listFolder(folder, ListKind::Files); // fails here for a folder that is not there
+    // One listing serves as the existence test and as the entries.
+    const QStringList names = m_files.listFolderMatching(folder, ListKind::Files, m_pattern);
     m_path = folder;
-    refresh();
+    fill(names);
 }
 
 void FileListBox::setPattern(const QString& patterns)
@@ -33,17 +34,48 @@ void FileListBox::setPattern(const QString& patterns)
 
 void FileListBox::refresh()
 {
-    QStringList shown;
-    if (!m_path.isEmpty()) {
-        for (const QString& name : m_files.listFolder(m_path, ListKind::Files)) {
-            if (MatchesPatternList(name, m_pattern))
-                shown.append(name);
+    fill(m_path.isEmpty() ? QStringList()
+                          : m_files.listFolderMatching(m_path, ListKind::Files, m_pattern));
+}
+
+void FileListBox::fill(const QStringList& names)
+{
+    const QSignalBlocker blocker(this);
+    if (!updateInPlace(names)) {
+        clear();
+        addItems(names);
+    }
+    clearSelection();
+    setCurrentRow(-1);
+}
+
+// After a map has been stored or installed a list differs from what it shows
+// by an entry or two: changing only those keeps a list of tens of thousands of
+// entries quick to refresh. Rebuilding is quicker once much has changed.
+bool FileListBox::updateInPlace(const QStringList& names)
+{
+    constexpr int kMostChanges = 64;
+    if (count() == 0 || names.isEmpty())
+        return false;
+    const QSet<QString> wanted(names.cbegin(), names.cend());
+    int changes = 0;
+    int row = 0;
+    qsizetype next = 0;
+    // The entries before row are names[0] to names[next - 1].
+    while (row < count() || next < names.size()) {
+        if (++changes > kMostChanges + 1)
+            return false;
+        if (row < count() && next < names.size() && item(row)->text() == names.at(next)) {
+            --changes;
+            ++row;
+            ++next;
+        } else if (row < count() && (next == names.size() || !wanted.contains(item(row)->text()))) {
+            delete takeItem(row);
+        } else {
+            insertItem(row++, names.at(next++));
         }
     }
-    const QSignalBlocker blocker(this);
-    clear();
-    addItems(shown);
-    setCurrentRow(-1);
+    return true;
 }
 
 QString FileListBox::fileName() const

@@ -35,6 +35,10 @@ signals:
     void clicked();
 
 private:
+    // Shows the names, nothing selected.
+    void fill(const QStringList& names);
+    bool updateInPlace(const QStringList& names);
+
     FileSystem& m_files;
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");

@@ -6,6 +6,7 @@
 #include "Outcome.h"
 #include "Scenario.h"
 
+#include "browser/Grabber.h"
 #include "frame/MDIForm1.h"
 
 #include <QAbstractItemView>
@@ -20,6 +21,8 @@
 #include <QPointer>
 #include <QTextEdit>
 #include <QThread>
+
+#include <optional>
 
 namespace zv::scenario {
 
@@ -136,6 +139,18 @@ void SelectAllOf(QWidget& box)
         plain->selectAll();
 }
 
+// The embedded browser of a window; fails for a window without one.
+BrowserComponent& BrowserOf(Scenario& scenario, const QString& name)
+{
+    auto* grabber = qobject_cast<Grabber*>(scenario.window(name));
+    if (!grabber)
+        Fail(QStringLiteral("expected a window with a browser, but ") + name +
+             QStringLiteral(" has none"));
+    if (!grabber->browser())
+        Fail(QStringLiteral("expected ") + name + QStringLiteral("'s browser to run, but it did not start"));
+    return *grabber->browser();
+}
+
 void Start(Scenario& scenario, const QStringList&)
 {
     scenario.start();
@@ -223,7 +238,8 @@ void Menu(Scenario& scenario, const QStringList& words)
     if (entry->menu())
         Fail(QStringLiteral("expected a menu item, but ") + words.at(0) +
              QStringLiteral(" is a menu; choose one of its items"));
-    if (MenuEntryReacts(*entry))
+    // An item the user cannot reach (disabled, or out of the menu bar) does nothing.
+    if (MenuEntryReacts(*entry) && MenuEntryVisible(*entry))
         entry->trigger();
 }
 
@@ -260,6 +276,69 @@ void WaitFile(Scenario& scenario, const QStringList& words)
     }
 }
 
+// Waits, letting the program's events run, until done() holds; false when seconds ran out.
+template <typename Done> bool WaitFor(Scenario& scenario, double seconds, Done done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > seconds * 1000)
+            return false;
+        scenario.settle();
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+void WaitLoad(Scenario& scenario, const QStringList& words)
+{
+    const double seconds = RealWord(words.at(1), QStringLiteral("SECONDS"));
+    BrowserComponent& browser = BrowserOf(scenario, words.at(0));
+    // The load must stay finished across a round of events: a page that has just ended may
+    // still hand over to the next one.
+    const auto idle = [&] {
+        if (browser.Busy())
+            return false;
+        scenario.settle();
+        return !browser.Busy();
+    };
+    if (!WaitFor(scenario, seconds, idle))
+        Fail(QStringLiteral("expected ") + words.at(0) + QStringLiteral("'s browser to finish within ") +
+             words.at(1) + QStringLiteral(" seconds, but it is still loading ") +
+             Quoted(browser.LocationURL()));
+}
+
+void BrowserProgress(Scenario& scenario, const QStringList& words)
+{
+    auto* grabber = qobject_cast<Grabber*>(scenario.window(words.at(0)));
+    if (!grabber)
+        Fail(QStringLiteral("expected a window with a browser, but ") + words.at(0) +
+             QStringLiteral(" has none"));
+    grabber->WebBrowser1_ProgressChange(NumberWord(words.at(1), QStringLiteral("PROGRESS")),
+                                        NumberWord(words.at(2), QStringLiteral("MAXIMUM")));
+}
+
+void ClickLink(Scenario& scenario, const QStringList& words)
+{
+    BrowserComponent& browser = BrowserOf(scenario, words.at(0));
+    RequireShown(*browser.widget(), words.at(0), QStringLiteral("click a link in"));
+    std::optional<bool> found;
+    browser.FollowLink(words.at(1), [&found](bool there) { found = there; });
+    if (!WaitFor(scenario, 10, [&] { return found.has_value(); }))
+        Fail(QStringLiteral("expected the page to answer within 10 seconds, but it did not"));
+    if (!*found)
+        Fail(QStringLiteral("expected a link ") + Quoted(words.at(1)) +
+             QStringLiteral(" on the page ") + Quoted(browser.LocationURL()) +
+             QStringLiteral(", saw none"));
+}
+
+void CloseWindow(Scenario& scenario, const QStringList& words)
+{
+    QWidget* window = scenario.window(words.at(0));
+    RequireShown(*window, words.at(0), QStringLiteral("close"));
+    window->close();
+}
+
 constexpr CommandKind kAction = CommandKind::Action;
 
 constexpr CommandRow kActions[] = {
@@ -274,8 +353,12 @@ constexpr CommandRow kActions[] = {
     {"menu", 1, 1, "menu NAME", kAction, &Menu},
     {"drag", 3, 3, "drag WINDOW DX DY", kAction, &Drag},
     {"wait-file", 2, 2, "wait-file PATH SECONDS", kAction, &WaitFile},
-    // Needs the download browser and its page loads.
-    {"wait-load", 2, 2, "wait-load WINDOW SECONDS", kAction, nullptr},
+    {"wait-load", 2, 2, "wait-load WINDOW SECONDS", kAction, &WaitLoad},
+    // Not in the first set of the format: the browser's own doings, and the close button.
+    {"browser-progress", 3, 3, "browser-progress WINDOW PROGRESS MAXIMUM", kAction,
+     &BrowserProgress},
+    {"click-link", 2, 2, "click-link WINDOW TEXT", kAction, &ClickLink},
+    {"close", 1, 1, "close WINDOW", kAction, &CloseWindow},
 };
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSpinBox>
@@ -139,6 +140,10 @@ int ValueOf(const QWidget& control, const QString& name)
         return slider->value();
     if (auto* spin = qobject_cast<const QSpinBox*>(&control))
         return spin->value();
+    // Other controls with a number to show (a shape's style) give it in this property.
+    const QVariant value = control.property("value");
+    if (value.isValid())
+        return value.toInt();
     NoSuch(QStringLiteral("a value"), name);
 }
 
@@ -157,11 +162,19 @@ bool MenuEntryVisible(const QAction& entry)
 {
     if (!entry.isVisible())
         return false;
-    for (const QMenu* menu : MenusHolding(entry)) {
-        if (!menu->menuAction()->isVisible())
-            return false;
+    // An entry in no menu and in no menu bar (a window's menu while that window is hidden) is
+    // nowhere to be seen.
+    bool held = false;
+    for (QObject* holder : entry.associatedObjects()) {
+        if (const auto* menu = qobject_cast<const QMenu*>(holder)) {
+            held = true;
+            if (!menu->menuAction()->isVisible())
+                return false;
+        } else if (qobject_cast<const QMenuBar*>(holder)) {
+            held = true;
+        }
     }
-    return true;
+    return held;
 }
 
 } // namespace zv::scenario

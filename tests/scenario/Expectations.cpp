@@ -7,11 +7,13 @@
 #include "StateFields.h"
 #include "Windows.h"
 
+#include "browser/Grabber.h"
 #include "frame/MDIForm1.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -197,6 +199,25 @@ void Visible(Scenario& scenario, const QStringList& words)
 void Hidden(Scenario& scenario, const QStringList& words)
 {
     ExpectFlag(words.at(0), IsShown(scenario, words.at(0)), false, "shown", "hidden");
+}
+
+// A child window's state as the toolkit keeps it: a minimized window may still be shown
+// (as its bar), and a hidden one keeps its state for when it is shown.
+void WindowState(Scenario& scenario, const QStringList& words)
+{
+    const QString& name = words.at(0);
+    if (!SplitControlName(name).control.isEmpty())
+        Fail(QStringLiteral("expected a window, saw ") + Quoted(name));
+    const QString& expected = words.at(1);
+    if (expected != QLatin1String("normal") && expected != QLatin1String("minimized") &&
+        expected != QLatin1String("maximized"))
+        Fail(QStringLiteral("expected a window state (normal, minimized, maximized), saw ") +
+             Quoted(expected));
+    const Qt::WindowStates state = scenario.window(name)->windowState();
+    const QString seen = state.testFlag(Qt::WindowMinimized)   ? QStringLiteral("minimized")
+                         : state.testFlag(Qt::WindowMaximized) ? QStringLiteral("maximized")
+                                                               : QStringLiteral("normal");
+    ExpectEqual(name + QStringLiteral("'s state"), expected, seen);
 }
 
 void Enabled(Scenario& scenario, const QStringList& words)
@@ -393,6 +414,30 @@ void Pointer(Scenario& scenario, const QStringList& words)
     ExpectEqual(QStringLiteral("the mouse pointer"), expected, seen);
 }
 
+// The manager's armed command, which the window shows as its ManagerMode property.
+void Mode(Scenario& scenario, const QStringList& words)
+{
+    const int expected = NumberWord(words.at(0), QStringLiteral("the mode"));
+    const QVariant seen = scenario.window(QStringLiteral("MapManager"))->property("ManagerMode");
+    if (!seen.isValid())
+        Fail(QStringLiteral("expected the map manager to show its mode, but it has none"));
+    if (seen.toInt() != expected)
+        Fail(QStringLiteral("expected the map manager in mode ") + QString::number(expected) +
+             QStringLiteral(", saw ") + QString::number(seen.toInt()));
+}
+
+void Url(Scenario& scenario, const QStringList& words)
+{
+    auto* grabber = qobject_cast<Grabber*>(scenario.window(QStringLiteral("Grabber")));
+    if (!grabber || !grabber->browser())
+        Fail(QStringLiteral("expected the download browser's browser to run, but it did not start"));
+    const QString base = scenario.sandbox().repositoryBase();
+    QString seen = grabber->browser()->LocationURL();
+    if (seen.startsWith(base + QLatin1Char('/')))
+        seen = seen.mid(base.size());
+    ExpectEqual(QStringLiteral("the browser to show"), words.at(0), seen);
+}
+
 constexpr CommandKind kExpect = CommandKind::Expectation;
 
 constexpr CommandRow kExpectations[] = {
@@ -406,6 +451,8 @@ constexpr CommandRow kExpectations[] = {
     {"expect-closed", 1, 1, "expect-closed WINDOW", kExpect, &Closed},
     {"expect-visible", 1, 1, "expect-visible WINDOW[.CONTROL]", kExpect, &Visible},
     {"expect-hidden", 1, 1, "expect-hidden WINDOW[.CONTROL]", kExpect, &Hidden},
+    {"expect-window-state", 2, 2, "expect-window-state WINDOW normal|minimized|maximized", kExpect,
+     &WindowState},
     {"expect-enabled", 1, 1, "expect-enabled WINDOW.CONTROL", kExpect, &Enabled},
     {"expect-disabled", 1, 1, "expect-disabled WINDOW.CONTROL", kExpect, &Disabled},
     {"expect-picture", 2, 2, "expect-picture WINDOW.CONTROL NAME", kExpect, &Picture},
@@ -426,9 +473,8 @@ constexpr CommandRow kExpectations[] = {
     {"expect-opened", 1, 1, "expect-opened ADDRESS", kExpect, &Opened},
     {"expect-progress", 2, -1, "expect-progress WINDOW.CONTROL N...", kExpect, &Progress},
     {"expect-pointer", 1, 1, "expect-pointer busy|default", kExpect, &Pointer},
-    // Need the map manager and the download browser.
-    {"expect-mode", 1, 1, "expect-mode N", kExpect, nullptr},
-    {"expect-url", 1, 1, "expect-url PATH", kExpect, nullptr},
+    {"expect-mode", 1, 1, "expect-mode N", kExpect, &Mode},
+    {"expect-url", 1, 1, "expect-url PATH", kExpect, &Url},
 };
 
 } // namespace

@@ -17,9 +17,12 @@
 
 namespace zv::scenario {
 
-Sandbox::Sandbox(const QString& supportFolder) : m_savedWorkingFolder(QDir::currentPath())
+Sandbox::Sandbox(const QString& supportFolder)
+    : m_savedWorkingFolder(QDir::currentPath()), m_repositoryBase(UnreachableBase())
 {
     copySupport(supportFolder);
+    const QString downloads = m_prefix.root() + QStringLiteral("/downloads");
+    m_downloads = {downloads, downloads};
 }
 
 Sandbox::~Sandbox()
@@ -81,6 +84,29 @@ QString Sandbox::programHostPathOf(const QString& name) const
         relative.split(QLatin1Char('/')).contains(QStringLiteral("..")))
         Fail(QStringLiteral("expected a name inside the program folder, saw ") + Quoted(name));
     return m_prefix.programHostFolder() + QLatin1Char('/') + relative;
+}
+
+void Sandbox::serveRepository()
+{
+    if (m_repository)
+        return;
+    m_repository = std::make_unique<RepositoryServer>(QStringLiteral(ZV_REPOSITORY_DIR));
+    if (m_repository->base().isEmpty())
+        Fail(QStringLiteral("expected a loopback port for the repository server, but none was free"));
+    m_repositoryBase = m_repository->base();
+}
+
+void Sandbox::setDownloadFolder(const QString& programPath)
+{
+    m_downloads = {hostPathOf(programPath, true), programPath};
+}
+
+BrowserSetup Sandbox::browserSetup() const
+{
+    BrowserSetup setup;
+    setup.repositoryBase = m_repositoryBase;
+    setup.downloads = m_downloads;
+    return setup;
 }
 
 QString Sandbox::programFolder() const

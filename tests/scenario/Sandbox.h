@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Recorders.h"
+#include "RepositoryServer.h"
 #include "TestPrefix.h"
 #include "TestServices.h"
 
+#include "browser/BrowserSetup.h"
 #include "platform/DriveTable.h"
 #include "platform/Drives.h"
 #include "platform/FaultInjectingFileSystem.h"
@@ -15,6 +17,7 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 
 namespace zv::scenario {
 
@@ -50,6 +53,17 @@ public:
 
     QString programFolder() const; // the program path of the program folder
 
+    // The download browser's repository is the sample repository served on the loopback
+    // interface once this runs; before, it is an address where nothing answers, so no scenario
+    // ever reaches the internet.
+    void serveRepository();
+    const QString& repositoryBase() const { return m_repositoryBase; }
+    // Downloads go to a folder of the sandbox: PATH on one of its drives once set, before that
+    // a folder outside every drive.
+    void setDownloadFolder(const QString& programPath);
+    // What the program's download browser is given.
+    BrowserSetup browserSetup() const;
+
     HostFileSystem& hostFiles() { return m_hostFiles; }
     FaultInjectingFileSystem& files() { return m_files; }
     Drives& drives() { return m_drives; }
@@ -63,6 +77,10 @@ public:
 
 private:
     void copySupport(const QString& supportFolder) const;
+
+    std::unique_ptr<RepositoryServer> m_repository;
+    QString m_repositoryBase;
+    DownloadFolder m_downloads;
 };
 
 } // namespace zv::scenario

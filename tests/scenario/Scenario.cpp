@@ -84,6 +84,7 @@ void Scenario::start()
                      m_sandbox.launcher,        m_sandbox.screen,
                      m_sandbox.programFolder(), [] {}};
     m_program = std::make_unique<Program>(std::move(host));
+    m_program->browserSetup() = m_sandbox.browserSetup();
     m_program->StartProgram();
     if (QWidget* frame = m_program->frame())
         frame->activateWindow();
@@ -157,12 +158,18 @@ QAction* Scenario::menuEntry(const QString& name) const
 {
     const ControlName parts = SplitControlName(name);
     QString entry;
-    if (parts.control.isEmpty())
+    if (parts.control.isEmpty()) {
         entry = parts.window;
-    else if (parts.window == QLatin1String("MDIForm1"))
+    } else if (parts.window == QLatin1String("MDIForm1")) {
         entry = parts.control;
-    else
-        return nullptr;
+    } else {
+        // A window's own menu item (Grabber.SwitchGame), which stands in the frame's menu bar
+        // while that window is shown.
+        if (KindOfWindow(parts.window) != WindowKind::Built)
+            return nullptr;
+        const QWidget* owner = program().window(parts.window);
+        return owner ? owner->findChild<QAction*>(parts.control) : nullptr;
+    }
     const MDIForm1* frame = program().frame();
     return frame ? frame->menuItem(entry) : nullptr;
 }

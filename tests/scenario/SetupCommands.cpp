@@ -97,6 +97,15 @@ void FailOperation(Scenario& scenario, const QStringList& words)
                                       NumberWord(words.at(2), QStringLiteral("the failure")));
 }
 
+// The same for a file of the program folder, named as `program-file` names it.
+void FailProgramFile(Scenario& scenario, const QStringList& words)
+{
+    scenario.sandbox().programHostPathOf(words.at(1)); // fails for a name outside the folder
+    FailOperation(scenario, {words.at(0),
+                             scenario.sandbox().programFolder() + QLatin1Char('\\') + words.at(1),
+                             words.at(2)});
+}
+
 void ScreenSize(Scenario& scenario, const QStringList& words)
 {
     const int width = NumberWord(words.at(0), QStringLiteral("the screen width"));
@@ -111,6 +120,20 @@ void ScreenSize(Scenario& scenario, const QStringList& words)
     scenario.sandbox().screen = FixedScreen(QSize(width, height), dpi);
 }
 
+void Repository(Scenario& scenario, const QStringList&)
+{
+    if (scenario.isStarted())
+        Fail(QStringLiteral("expected `repository` before `start`: the browser is set up then"));
+    scenario.sandbox().serveRepository();
+}
+
+void DownloadFolderAt(Scenario& scenario, const QStringList& words)
+{
+    if (scenario.isStarted())
+        Fail(QStringLiteral("expected `download-folder` before `start`"));
+    scenario.sandbox().setDownloadFolder(words.at(0));
+}
+
 constexpr CommandKind kSetupKind = CommandKind::Setup;
 
 constexpr CommandRow kSetup[] = {
@@ -121,9 +144,12 @@ constexpr CommandRow kSetup[] = {
     {"executable", 2, 2, "executable PATH TEXT", kSetupKind, &Executable},
     {"host-file", 2, 2, "host-file PATH HOSTFILE", kSetupKind, &HostFile},
     {"fail", 3, 3, "fail OPERATION PATH NUMBER", kSetupKind, &FailOperation},
+    {"fail-program-file", 3, 3, "fail-program-file OPERATION NAME NUMBER", kSetupKind,
+     &FailProgramFile},
     {"screen", 2, 3, "screen W H [DPI]", kSetupKind, &ScreenSize},
-    // Needs the map repository's pages and a local server for them.
-    {"repository", 0, 0, "repository", kSetupKind, nullptr},
+    {"repository", 0, 0, "repository", kSetupKind, &Repository},
+    // Not in the first set of the format: where the browser saves downloads.
+    {"download-folder", 1, 1, "download-folder PATH", kSetupKind, &DownloadFolderAt},
 };
 
 } // namespace

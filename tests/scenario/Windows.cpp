@@ -12,8 +12,8 @@ struct WindowRow {
 };
 
 constexpr WindowRow kWindows[] = {
-    {"MDIForm1", true},  {"Startup", true},   {"MapMain", false}, {"MapManager", false},
-    {"FindMaps", false}, {"ListMaps", false}, {"Grabber", false}, {"Install", true},
+    {"MDIForm1", true},  {"Startup", true},   {"MapMain", true},  {"MapManager", true},
+    {"FindMaps", true},  {"ListMaps", true},  {"Grabber", true},  {"Install", true},
     {"Help1", true},     {"Help2", true},     {"Help3", true},
 };
 

@@ -31,13 +31,19 @@ QtMessageHandler g_defaultHandler = nullptr;
 
 // The test library's complaints about synthetic input (a drag past the window's edge, a key a
 // widget ignores) are what a scenario does on purpose, and the offscreen platform's remark on
-// size hints says nothing about the program.
+// size hints says nothing about the program; neither do the browser engine's start-up notes.
 void QuietInputWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtWarningMsg &&
         (message.startsWith(QLatin1String("Mouse event")) ||
          message.startsWith(QLatin1String("Keyboard event not accepted")) ||
          message.contains(QLatin1String("does not support propagateSizeHints"))))
+        return;
+    // The browser engine describes its graphics set-up each time it starts, and says that
+    // it was loaded late and draws without OpenGL here, which is how the program uses it.
+    if (qstrcmp(context.category, "qt.webenginecontext") == 0 ||
+        message.startsWith(QLatin1String("Qt WebEngine seems to be initialized from a plugin")) ||
+        message.startsWith(QLatin1String("WebEngineContext used before")))
         return;
     g_defaultHandler(type, context, message);
 }

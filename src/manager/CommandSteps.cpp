@@ -1,0 +1,37 @@
+#include "CommandSteps.h"
+
+#include <algorithm>
+
+namespace zv {
+
+std::optional<Failure> RunSteps(std::initializer_list<std::function<void()>> steps,
+                                std::initializer_list<int> skipped)
+{
+    for (const auto& step : steps) {
+        try {
+            step();
+        } catch (const Failure& failure) {
+            if (std::find(skipped.begin(), skipped.end(), failure.number()) == skipped.end())
+                return failure;
+        }
+    }
+    return std::nullopt;
+}
+
+QString CommandFailureText(const Failure& failure)
+{
+    return QStringLiteral("Error: ") + QString::number(failure.number()) + QStringLiteral(". ") +
+           failure.description();
+}
+
+QString LoadFailureText(const Failure& failure)
+{
+    return QString::number(failure.number()) + QStringLiteral(", ") + failure.description();
+}
+
+QString RelocationFailureText(const Failure& failure)
+{
+    return failure.description() + QStringLiteral(", ") + QString::number(failure.number());
+}
+
+} // namespace zv
