@@ -16,6 +16,8 @@ packages=(
   # runs the test package where the kernel cannot run 32-bit programs. NSIS builds the package.
   wine wine32:i386 wine64 nsis
   dpkg-dev file lintian appstream desktop-file-utils
+  # The locale sources: a test compiles a Turkish locale, whose case rules differ.
+  locales
 )
 
 missing=()

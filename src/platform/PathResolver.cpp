@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <strings.h>
 
 namespace zv {
 
@@ -33,6 +32,19 @@ bool IsAscii(const char* text)
             return false;
     }
     return true;
+}
+
+// Equal ignoring the case of ASCII letters, whatever the process's locale:
+// strcasecmp follows it, and in a Turkish one "I" is not the capital of "i".
+bool AsciiEqualIgnoringCase(const char* a, const char* b)
+{
+    const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    for (;; ++a, ++b) {
+        if (fold(static_cast<unsigned char>(*a)) != fold(static_cast<unsigned char>(*b)))
+            return false;
+        if (*a == 0)
+            return true;
+    }
 }
 
 // Where a program path starts on the host, and the components after it.
@@ -67,7 +79,7 @@ std::string ResolveComponent(const std::string& hostFolder, const QString& name)
     std::string best;
     while (const dirent* entry = ::readdir(dir.get())) {
         if (asciiName && IsAscii(entry->d_name)) {
-            if (::strcasecmp(entry->d_name, exact.c_str()) != 0)
+            if (!AsciiEqualIgnoringCase(entry->d_name, exact.c_str()))
                 continue;
         } else if (QString::fromUtf8(entry->d_name).compare(name, Qt::CaseInsensitive) != 0) {
             continue;

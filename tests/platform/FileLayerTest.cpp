@@ -10,11 +10,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <clocale>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -124,6 +126,55 @@ TEST_F(FileLayer, ComponentsResolveInAnyLetterCase)
                                  "C:\\\\Games\\Wild Wings\\\\Home\\Maps\\Marsh.gmx"}) {
         EXPECT_EQ(files.readFile(QString::fromLatin1(spelling)), "map") << spelling;
     }
+}
+
+// A Turkish locale for this process while it lives: the installed one, else
+// one compiled from the system's locale sources into a temporary folder.
+class TurkishLocale {
+public:
+    TurkishLocale() : m_saved(std::setlocale(LC_ALL, nullptr)), m_savedPath(qgetenv("LOCPATH"))
+    {
+        if (std::setlocale(LC_ALL, "tr_TR.UTF-8") != nullptr || !m_compiled.isValid())
+            return;
+        QProcess localedef;
+        localedef.start(QStringLiteral("localedef"),
+                        {QStringLiteral("-i"), QStringLiteral("tr_TR"), QStringLiteral("-f"),
+                         QStringLiteral("UTF-8"), m_compiled.filePath(QStringLiteral("tr_TR.UTF-8"))});
+        if (!localedef.waitForFinished(60000))
+            return;
+        qputenv("LOCPATH", m_compiled.path().toLocal8Bit());
+        std::setlocale(LC_ALL, "tr_TR.UTF-8");
+    }
+    ~TurkishLocale()
+    {
+        std::setlocale(LC_ALL, m_saved.c_str());
+        if (m_savedPath.isEmpty())
+            qunsetenv("LOCPATH");
+        else
+            qputenv("LOCPATH", m_savedPath);
+    }
+    TurkishLocale(const TurkishLocale&) = delete;
+    TurkishLocale& operator=(const TurkishLocale&) = delete;
+
+    bool active() const { return QByteArray(std::setlocale(LC_CTYPE, nullptr)).startsWith("tr_TR"); }
+
+private:
+    std::string m_saved;
+    QByteArray m_savedPath;
+    QTemporaryDir m_compiled;
+};
+
+// Qt applications take the user's locale; in a Turkish one the C library's
+// case rules do not pair "I" with "i", which file names must not follow.
+TEST_F(FileLayer, LetterCaseFoldsTheSameInEveryLocale)
+{
+    prefix.file(QStringLiteral("C:\\Games\\Wild Wings\\Home\\Maps\\Marsh.gmx"), "map");
+    const TurkishLocale turkish;
+    if (!turkish.active())
+        GTEST_SKIP() << "no Turkish locale, nor localedef and its sources (Debian: locales)";
+    EXPECT_EQ(files.readFile(QStringLiteral("C:\\GAMES\\WILD WINGS\\HOME\\MAPS\\MARSH.GMX")), "map");
+    EXPECT_EQ(files.find(QStringLiteral("c:\\games\\wild wings\\home\\maps\\marsh.gmx"), ListKind::Files),
+              QStringList{QStringLiteral("Marsh.gmx")});
 }
 
 TEST_F(FileLayer, ExactSpellingWinsOverAnotherCase)
