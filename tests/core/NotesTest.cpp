@@ -7,6 +7,7 @@
 #include "platform/Failure.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -435,6 +436,30 @@ TEST_F(NotesTest, ADamagedFileThatCannotBeKeptAsideIsNotReplaced)
     EXPECT_FALSE(store(QStringLiteral("c.gmx"), QStringLiteral("z")));
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("61: ") + DescriptionOf(61)});
     EXPECT_EQ(notesFile(), kShortFile);
+}
+
+// A copy that fails as "not found" while the file is there must not count as
+// a file that has gone and needs no keeping.
+TEST_F(NotesTest, ADamagedFileWhoseCopyIsNotFoundIsNotReplaced)
+{
+    writeNotesFile(kShortFile);
+    host.files.failOn(Op::Copy, DamagedNotesFilePath(host.services.programFolder),
+                      FailureNumber::FileNotFound);
+    EXPECT_FALSE(store(QStringLiteral("c.gmx"), QStringLiteral("z")));
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("53: ") + DescriptionOf(53)});
+    EXPECT_EQ(notesFile(), kShortFile);
+}
+
+TEST_F(NotesTest, ADamagedFileThatHasGoneNeedsNoKeeping)
+{
+    writeNotesFile(kShortFile);
+    LoadNotes(table, host.services);
+    ASSERT_TRUE(table.damaged);
+    QFile::remove(prefix.programHostFolder() + QStringLiteral("/Notepad.txt"));
+    EXPECT_TRUE(SaveNotes(table, host.services, messages));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(notesFile(), "2\r\n\"a.gmx\",\"x\"\r\n\"b.gmx\",\"y\"\r\n");
+    EXPECT_FALSE(prefix.programFileExists(QStringLiteral("Notepad (damaged).txt")));
 }
 
 // --- the entry limit ----------------------------------------------------------------------------
