@@ -3,6 +3,8 @@
 #include "browser/Grabber.h"
 #include "console/MapMain.h"
 #include "core/MapRepair.h"
+#include "finder/FindMaps.h"
+#include "finder/ListMaps.h"
 #include "frame/InformationWindow.h"
 #include "frame/MDIForm1.h"
 #include "installer/Install.h"
@@ -54,6 +56,8 @@ void Program::registerWindows()
          }},
         {QStringLiteral("MapMain"), [this]() -> QWidget* { return new MapMain(m_context); }},
         {QStringLiteral("MapManager"), [this]() -> QWidget* { return new MapManager(m_context); }},
+        {QStringLiteral("FindMaps"), [this]() -> QWidget* { return new FindMaps(m_context); }},
+        {QStringLiteral("ListMaps"), [this]() -> QWidget* { return new ListMaps(m_context); }},
         {QStringLiteral("Install"), [this]() -> QWidget* { return new Install(m_context); }},
         {QStringLiteral("Grabber"),
          [this]() -> QWidget* { return new Grabber(m_context, m_browserSetup); }},

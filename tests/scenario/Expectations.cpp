@@ -201,6 +201,25 @@ void Hidden(Scenario& scenario, const QStringList& words)
     ExpectFlag(words.at(0), IsShown(scenario, words.at(0)), false, "shown", "hidden");
 }
 
+// A child window's state as the toolkit keeps it: a minimized window may still be shown
+// (as its bar), and a hidden one keeps its state for when it is shown.
+void WindowState(Scenario& scenario, const QStringList& words)
+{
+    const QString& name = words.at(0);
+    if (!SplitControlName(name).control.isEmpty())
+        Fail(QStringLiteral("expected a window, saw ") + Quoted(name));
+    const QString& expected = words.at(1);
+    if (expected != QLatin1String("normal") && expected != QLatin1String("minimized") &&
+        expected != QLatin1String("maximized"))
+        Fail(QStringLiteral("expected a window state (normal, minimized, maximized), saw ") +
+             Quoted(expected));
+    const Qt::WindowStates state = scenario.window(name)->windowState();
+    const QString seen = state.testFlag(Qt::WindowMinimized)   ? QStringLiteral("minimized")
+                         : state.testFlag(Qt::WindowMaximized) ? QStringLiteral("maximized")
+                                                               : QStringLiteral("normal");
+    ExpectEqual(name + QStringLiteral("'s state"), expected, seen);
+}
+
 void Enabled(Scenario& scenario, const QStringList& words)
 {
     ExpectFlag(words.at(0), Reacts(scenario, words.at(0)), true, "enabled", "disabled");
@@ -432,6 +451,8 @@ constexpr CommandRow kExpectations[] = {
     {"expect-closed", 1, 1, "expect-closed WINDOW", kExpect, &Closed},
     {"expect-visible", 1, 1, "expect-visible WINDOW[.CONTROL]", kExpect, &Visible},
     {"expect-hidden", 1, 1, "expect-hidden WINDOW[.CONTROL]", kExpect, &Hidden},
+    {"expect-window-state", 2, 2, "expect-window-state WINDOW normal|minimized|maximized", kExpect,
+     &WindowState},
     {"expect-enabled", 1, 1, "expect-enabled WINDOW.CONTROL", kExpect, &Enabled},
     {"expect-disabled", 1, 1, "expect-disabled WINDOW.CONTROL", kExpect, &Disabled},
     {"expect-picture", 2, 2, "expect-picture WINDOW.CONTROL NAME", kExpect, &Picture},

@@ -13,7 +13,7 @@ struct WindowRow {
 
 constexpr WindowRow kWindows[] = {
     {"MDIForm1", true},  {"Startup", true},   {"MapMain", true},  {"MapManager", true},
-    {"FindMaps", false}, {"ListMaps", false}, {"Grabber", true}, {"Install", true},
+    {"FindMaps", true},  {"ListMaps", true},  {"Grabber", true},  {"Install", true},
     {"Help1", true},     {"Help2", true},     {"Help3", true},
 };
 

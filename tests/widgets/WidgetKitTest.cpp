@@ -1,4 +1,5 @@
 #include "ExpectFailure.h"
+#include "TestPictures.h"
 #include "TestPrefix.h"
 
 #include "platform/Drives.h"
@@ -8,9 +9,7 @@
 #include "widgets/FileLists.h"
 #include "widgets/ImageButton.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,18 +18,8 @@
 namespace zv {
 namespace {
 
+using test::BmpOf;
 using test::TestPrefix;
-
-QByteArray BmpOf(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
 
 class WidgetKit : public ::testing::Test {
 protected:
