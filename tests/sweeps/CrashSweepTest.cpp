@@ -3,7 +3,7 @@
 // sandbox it leaves must hold every map whole and no half-written file where
 // the program reads one.
 
-#include "SweepRuns.h"
+#include "CommandSweep.h"
 #include "TestServices.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +11,12 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <iostream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace zv::test {
 namespace {
-
-constexpr int kReportedProblems = 12;
 
 void KillNow(int = 0)
 {
@@ -81,30 +78,31 @@ bool WroteExactly(const SandboxTree& before, const SandboxTree& after, qint64 si
     return false;
 }
 
-class CrashSweep : public ::testing::TestWithParam<size_t> {
+class CrashSweep : public CommandSweep {
 protected:
-    static void SetUpTestSuite() { KeepSandboxesInMemory(); }
-    static void TearDownTestSuite()
+    static void TearDownTestSuite() { PrintTotals("Crash sweep", "killed in the middle of a write"); }
+
+    // Runs the command in a child on a fresh sandbox, onCall killing it, and
+    // checks what it left; halfway is the size a write had reached when the
+    // kill came, when it came during a write.
+    void killedRun(const Reference& reference, const QString& what,
+                   const FaultInjectingFileSystem::Observer& onCall, qint64 halfway = -1)
     {
-        const double seconds = std::chrono::duration<double>(s_time).count();
-        std::cout << "Crash sweep: " << s_runs << " killed runs (" << s_halfway
-                  << " of them in the middle of a write) in " << seconds << " s\n";
+        ++s_runs;
+        TestPrefix prefix;
+        BuildSandbox(prefix, command());
+        const int status = RunInChild(command(), prefix, onCall);
+        QStringList problems;
+        if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL)
+            problems.append(QStringLiteral("the child was not killed: it ") + EndOf(status));
+        const SandboxTree after = TreeOf(prefix);
+        if (halfway >= 0 && !WroteExactly(reference.before, after, halfway))
+            problems.append(QStringLiteral("no file written holds %1 bytes: the kill did not come in "
+                                           "the middle of the write")
+                                .arg(halfway));
+        problems += ProblemsAfter(prefix, command(), reference, after, RunEnd::Killed);
+        report(what, problems);
     }
-
-    const FileCommand& command() const { return FileCommands().at(GetParam()); }
-
-    void report(const QString& what, const QStringList& problems)
-    {
-        for (const QString& problem : problems) {
-            if (++m_problems <= kReportedProblems)
-                ADD_FAILURE() << command().name << ", " << qPrintable(what) << ": " << qPrintable(problem);
-        }
-    }
-
-    static inline int s_runs = 0;
-    static inline int s_halfway = 0;
-    static inline std::chrono::steady_clock::duration s_time{};
-    int m_problems = 0;
 };
 
 TEST_P(CrashSweep, AKillAtEveryCallLeavesEveryMapWholeAndNoHalfWrittenFile)
@@ -115,61 +113,37 @@ TEST_P(CrashSweep, AKillAtEveryCallLeavesEveryMapWholeAndNoHalfWrittenFile)
     ASSERT_GT(calls, 0);
 
     for (int nth = 1; nth <= calls; ++nth) {
-        ++s_runs;
-        const QString what =
-            QStringLiteral("killed before call %1 (%2)").arg(nth).arg(Describe(reference.calls[nth - 1]));
-        TestPrefix prefix;
-        BuildSandbox(prefix, command());
-        const int status = RunInChild(command(), prefix, [nth](const FaultInjectingFileSystem::Call& call) {
-            if (call.number == nth)
-                KillNow();
-        });
-        QStringList problems;
-        if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL)
-            problems.append(QStringLiteral("the child was not killed: it ") + EndOf(status));
-        problems += ProblemsAfter(prefix, command(), reference, TreeOf(prefix), RunEnd::Killed);
-        report(what, problems);
+        killedRun(reference,
+                  QStringLiteral("killed before call %1 (%2)").arg(nth).arg(Describe(reference.calls[nth - 1])),
+                  [nth](const FaultInjectingFileSystem::Call& call) {
+                      if (call.number == nth)
+                          KillNow();
+                  });
     }
 
     for (int nth = 1; nth <= calls; ++nth) {
         const qint64 size = reference.calls[nth - 1].writes;
         if (size < 2)
             continue;
-        ++s_runs;
-        ++s_halfway;
+        ++s_partial;
         const qint64 half = size / 2;
-        const QString what = QStringLiteral("killed when call %1 (%2) had written %3 of %4 bytes")
-                                 .arg(nth)
-                                 .arg(Describe(reference.calls[nth - 1]))
-                                 .arg(half)
-                                 .arg(size);
-        TestPrefix prefix;
-        BuildSandbox(prefix, command());
-        const SandboxTree before = TreeOf(prefix);
-        const int status = RunInChild(command(), prefix, [nth, half](const FaultInjectingFileSystem::Call& call) {
-            if (call.number == nth)
-                KillWhenAFileReaches(half);
-        });
-        QStringList problems;
-        if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL)
-            problems.append(QStringLiteral("the child was not killed: it ") + EndOf(status));
-        const SandboxTree after = TreeOf(prefix);
-        // The kill came halfway: some file the run wrote holds exactly half.
-        if (!WroteExactly(before, after, half))
-            problems.append(QStringLiteral("no file written holds %1 bytes: the kill did not come in "
-                                           "the middle of the write")
-                                .arg(half));
-        problems += ProblemsAfter(prefix, command(), reference, after, RunEnd::Killed);
-        report(what, problems);
+        killedRun(reference,
+                  QStringLiteral("killed when call %1 (%2) had written %3 of %4 bytes")
+                      .arg(nth)
+                      .arg(Describe(reference.calls[nth - 1]))
+                      .arg(half)
+                      .arg(size),
+                  [nth, half](const FaultInjectingFileSystem::Call& call) {
+                      if (call.number == nth)
+                          KillWhenAFileReaches(half);
+                  },
+                  half);
     }
-    EXPECT_EQ(m_problems, 0) << "problems in all";
-    s_time += std::chrono::steady_clock::now() - start;
+    finish(start);
 }
 
 INSTANTIATE_TEST_SUITE_P(FileCommands, CrashSweep, ::testing::Range<size_t>(0, FileCommands().size()),
-                         [](const ::testing::TestParamInfo<size_t>& info) {
-                             return std::string(FileCommands().at(info.param).name);
-                         });
+                         CommandSweep::NameOf);
 
 } // namespace
 } // namespace zv::test

@@ -2,8 +2,8 @@
 // failing in turn, for every failure number the program meets; and with each
 // of its writes running out of room halfway, a failure of the host itself.
 
+#include "CommandSweep.h"
 #include "FileSizeLimit.h"
-#include "SweepRuns.h"
 #include "TestServices.h"
 
 #include "platform/Failure.h"
@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <iostream>
 #include <optional>
 
 namespace zv::test {
@@ -24,20 +22,12 @@ constexpr int kFailureNumbers[] = {
     FailureNumber::PathNotFound,
 };
 
-// At most this many problems are reported per command; the rest are counted.
-constexpr int kReportedProblems = 12;
-
-class FaultSweep : public ::testing::TestWithParam<size_t> {
+class FaultSweep : public CommandSweep {
 protected:
-    static void SetUpTestSuite() { KeepSandboxesInMemory(); }
     static void TearDownTestSuite()
     {
-        const double seconds = std::chrono::duration<double>(s_time).count();
-        std::cout << "Fault sweep: " << s_runs << " runs (" << s_halfway
-                  << " of them with a write running out of room halfway) in " << seconds << " s\n";
+        PrintTotals("Fault sweep", "with a write running out of room halfway");
     }
-
-    const FileCommand& command() const { return FileCommands().at(GetParam()); }
 
     // Runs the command on a fresh sandbox with the failure set up by arm and
     // checks everything the run leaves behind.
@@ -60,16 +50,8 @@ protected:
         if (after != reference.finished && !run.toldUser() && !command().housekeeping &&
             std::find(silent.begin(), silent.end(), number) == silent.end())
             problems.append(QStringLiteral("the command did not finish and told the user nothing"));
-        for (const QString& problem : problems) {
-            if (++m_problems <= kReportedProblems)
-                ADD_FAILURE() << command().name << ", " << qPrintable(what) << ": " << qPrintable(problem);
-        }
+        report(what, problems);
     }
-
-    static inline int s_runs = 0;
-    static inline int s_halfway = 0;
-    static inline std::chrono::steady_clock::duration s_time{};
-    int m_problems = 0;
 };
 
 TEST_P(FaultSweep, EveryFailingCallLeavesEveryMapWholeAndTheUserTold)
@@ -98,7 +80,7 @@ TEST_P(FaultSweep, EveryFailingCallLeavesEveryMapWholeAndTheUserTold)
         const qint64 size = reference.calls[nth - 1].writes;
         if (size < 2)
             continue;
-        ++s_halfway;
+        ++s_partial;
         const QString what = QStringLiteral("call %1 (%2) running out of room after %3 of %4 bytes")
                                  .arg(nth)
                                  .arg(Describe(reference.calls[nth - 1]))
@@ -113,14 +95,11 @@ TEST_P(FaultSweep, EveryFailingCallLeavesEveryMapWholeAndTheUserTold)
             return limit;
         });
     }
-    EXPECT_EQ(m_problems, 0) << "problems in all";
-    s_time += std::chrono::steady_clock::now() - start;
+    finish(start);
 }
 
 INSTANTIATE_TEST_SUITE_P(FileCommands, FaultSweep, ::testing::Range<size_t>(0, FileCommands().size()),
-                         [](const ::testing::TestParamInfo<size_t>& info) {
-                             return std::string(FileCommands().at(info.param).name);
-                         });
+                         CommandSweep::NameOf);
 
 } // namespace
 } // namespace zv::test
