@@ -428,27 +428,22 @@ TEST_F(NotesTest, AnEarlierDamagedFileIsNotOverwritten)
     EXPECT_EQ(noteOnDisk(QStringLiteral("a.gmx")), QStringLiteral("x"));
 }
 
-TEST_F(NotesTest, ADamagedFileThatCannotBeKeptAsideIsNotReplaced)
+// A copy that fails, also as "not found" while the file is there, keeps the
+// damaged file as it is.
+class DamagedFileNotKept : public NotesTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DamagedFileNotKept, IsNotReplaced)
 {
+    const int number = GetParam();
     writeNotesFile(kShortFile);
-    host.files.failOn(Op::Copy, DamagedNotesFilePath(host.services.programFolder),
-                      FailureNumber::DiskFull);
+    host.files.failOn(Op::Copy, DamagedNotesFilePath(host.services.programFolder), number);
     EXPECT_FALSE(store(QStringLiteral("c.gmx"), QStringLiteral("z")));
-    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("61: ") + DescriptionOf(61)});
+    EXPECT_EQ(messages.shown, QStringList{QString::number(number) + QStringLiteral(": ") + DescriptionOf(number)});
     EXPECT_EQ(notesFile(), kShortFile);
 }
 
-// A copy that fails as "not found" while the file is there must not count as
-// a file that has gone and needs no keeping.
-TEST_F(NotesTest, ADamagedFileWhoseCopyIsNotFoundIsNotReplaced)
-{
-    writeNotesFile(kShortFile);
-    host.files.failOn(Op::Copy, DamagedNotesFilePath(host.services.programFolder),
-                      FailureNumber::FileNotFound);
-    EXPECT_FALSE(store(QStringLiteral("c.gmx"), QStringLiteral("z")));
-    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("53: ") + DescriptionOf(53)});
-    EXPECT_EQ(notesFile(), kShortFile);
-}
+INSTANTIATE_TEST_SUITE_P(Numbers, DamagedFileNotKept,
+                         ::testing::Values(FailureNumber::DiskFull, FailureNumber::FileNotFound));
 
 TEST_F(NotesTest, ADamagedFileThatHasGoneNeedsNoKeeping)
 {
