@@ -23,6 +23,15 @@ void CommandSweep::PrintTotals(const char* sweep, const char* partial)
               << seconds << " s\n";
 }
 
+TestPrefix& CommandSweep::sandbox()
+{
+    if (!m_sandbox) {
+        m_sandbox = std::make_unique<TestPrefix>();
+        BuildSandbox(*m_sandbox, command());
+    }
+    return *m_sandbox;
+}
+
 void CommandSweep::report(const QString& what, const QStringList& problems)
 {
     for (const QString& problem : problems) {

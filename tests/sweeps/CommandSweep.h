@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 
 namespace zv::test {
@@ -24,6 +25,8 @@ protected:
     static void PrintTotals(const char* sweep, const char* partial);
 
     const FileCommand& command() const { return FileCommands().at(GetParam()); }
+    // The command's sandbox, made at the first call; each run puts it back as it was.
+    TestPrefix& sandbox();
     void report(const QString& what, const QStringList& problems);
     // Adds the test's time to the suite's; expects no problems.
     void finish(std::chrono::steady_clock::time_point start);
@@ -34,6 +37,7 @@ protected:
 
 private:
     int m_problems = 0;
+    std::unique_ptr<TestPrefix> m_sandbox;
 };
 
 } // namespace zv::test

@@ -89,13 +89,13 @@ protected:
                    const FaultInjectingFileSystem::Observer& onCall, qint64 halfway = -1)
     {
         ++s_runs;
-        TestPrefix prefix;
-        BuildSandbox(prefix, command());
+        TestPrefix& prefix = sandbox();
         const int status = RunInChild(command(), prefix, onCall);
         QStringList problems;
         if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL)
             problems.append(QStringLiteral("the child was not killed: it ") + EndOf(status));
         const SandboxTree after = TreeOf(prefix);
+        RestoreSandbox(prefix, reference.before, after);
         if (halfway >= 0 && !WroteExactly(reference.before, after, halfway))
             problems.append(QStringLiteral("no file written holds %1 bytes: the kill did not come in "
                                            "the middle of the write")

@@ -35,8 +35,7 @@ protected:
     void sweepRun(const Reference& reference, const QString& what, int number, Arm arm)
     {
         ++s_runs;
-        TestPrefix prefix;
-        BuildSandbox(prefix, command());
+        TestPrefix& prefix = sandbox();
         TestServices host(prefix);
         CommandRun run(host.services);
         {
@@ -45,6 +44,7 @@ protected:
             host.files.setObserver({});
         }
         const SandboxTree after = TreeOf(prefix);
+        RestoreSandbox(prefix, reference.before, after);
         QStringList problems = ProblemsAfter(prefix, command(), reference, after, RunEnd::Failed);
         const std::vector<int>& silent = command().silentNumbers;
         if (after != reference.finished && !run.toldUser() && !command().housekeeping &&

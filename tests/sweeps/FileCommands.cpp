@@ -209,7 +209,7 @@ void ClearRecord(CommandRun& run)
 // A map far larger than any buffer of the file layer.
 void AddLargeMap(TestPrefix& prefix)
 {
-    QByteArray map(8 << 20, Qt::Uninitialized);
+    QByteArray map(4 << 20, Qt::Uninitialized);
     for (qsizetype i = 0; i < map.size(); ++i)
         map[i] = static_cast<char>((i * 7 + i / 4096) & 0xff);
     Put(prefix, In(kMaps, "Prairie.gmx"), map);

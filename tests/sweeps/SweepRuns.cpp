@@ -127,7 +127,7 @@ private:
 
 void KeepSandboxesInMemory()
 {
-    constexpr unsigned long long kRoomNeeded = 256ull << 20;
+    constexpr unsigned long long kRoomNeeded = 48ull << 20;
     const char* const memory = "/dev/shm";
     struct statvfs room {};
     if (::access(memory, W_OK) == 0 && ::statvfs(memory, &room) == 0 &&
@@ -156,6 +156,33 @@ SandboxTree TreeOf(const TestPrefix& prefix)
         }
     }
     return tree;
+}
+
+void RestoreSandbox(const TestPrefix& prefix, const SandboxTree& before, const SandboxTree& now)
+{
+    const QString root = prefix.root() + QLatin1Char('/');
+    // Deeper paths sort after their folders: backwards, a folder is emptied before it goes.
+    for (auto it = now.rbegin(); it != now.rend(); ++it) {
+        const TreeEntry* was = Find(before, it->first);
+        if (was && was->folder == it->second.folder)
+            continue;
+        if (it->second.folder)
+            QDir().rmdir(root + it->first);
+        else
+            QFile::remove(root + it->first);
+    }
+    for (const auto& [path, entry] : before) {
+        const TreeEntry* is = Find(now, path);
+        if (is && *is == entry)
+            continue;
+        if (entry.folder) {
+            QDir().mkdir(root + path);
+            continue;
+        }
+        QFile file(root + path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(entry.bytes) != entry.bytes.size())
+            qFatal("cannot restore %s", qPrintable(path));
+    }
 }
 
 Reference FinishedRun(const FileCommand& command)

@@ -15,8 +15,9 @@
 namespace zv::test {
 
 // Puts the sandboxes of this process in memory (/dev/shm) when there is room
-// there: a sweep makes and removes thousands of them, which a disk's file
-// system does many times slower. Elsewhere the usual temporary folder is used.
+// there (a sweep needs some 10 MB at a time): a sweep writes and syncs
+// thousands of small files, which a disk does many times slower. Elsewhere
+// the usual temporary folder is used.
 void KeepSandboxesInMemory();
 
 // One file or folder of the sandbox.
@@ -30,6 +31,11 @@ struct TreeEntry {
 // path below the prefix's root.
 using SandboxTree = std::map<QString, TreeEntry>;
 SandboxTree TreeOf(const TestPrefix& prefix);
+
+// Puts the sandbox back as it was (before) from how a run left it (now, its
+// tree): what the run made is removed, what it changed or removed is written
+// again. Cheaper than a new sandbox for every run.
+void RestoreSandbox(const TestPrefix& prefix, const SandboxTree& before, const SandboxTree& now);
 
 // A call the command makes when nothing fails, with the size it writes (the
 // data of a write, the source of a copy; -1 for calls that write nothing).
