@@ -14,7 +14,17 @@ namespace zv {
 // or watch every call before it runs.
 class FaultInjectingFileSystem final : public FileSystem {
 public:
-    enum class Operation { Copy, Delete, Rename, MakeFolder, RemoveFolder, Read, Write, List, SetFolder };
+    enum class Operation {
+        Copy,
+        Delete,
+        Rename,
+        MakeFolder,
+        RemoveFolder,
+        Read,
+        Write,
+        List,
+        SetFolder, // setting the current folder
+    };
 
     // One call as it arrives, before it is passed on.
     struct Call {
@@ -64,7 +74,8 @@ private:
         int number;
     };
     // Numbers the call, tells the observer, and fails it when it is the one to fail.
-    void arrive(Operation op, const QString& path, const QString& target = {}, qsizetype bytes = -1);
+    void arrive(Operation op, const QString& path, const QString& target = {},
+                qsizetype bytes = -1);
     void check(Operation op, const QString& path) const;
 
     FileSystem& m_inner;

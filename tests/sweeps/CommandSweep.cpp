@@ -19,8 +19,8 @@ std::string CommandSweep::NameOf(const ::testing::TestParamInfo<size_t>& info)
 void CommandSweep::PrintTotals(const char* sweep, const char* partial)
 {
     const double seconds = std::chrono::duration<double>(s_time).count();
-    std::cout << sweep << ": " << s_runs << " runs (" << s_partial << " of them " << partial << ") in "
-              << seconds << " s\n";
+    std::cout << sweep << ": " << s_runs << " runs (" << s_partial << " of them " << partial
+              << ") in " << seconds << " s\n";
 }
 
 TestPrefix& CommandSweep::sandbox()
@@ -36,7 +36,8 @@ void CommandSweep::report(const QString& what, const QStringList& problems)
 {
     for (const QString& problem : problems) {
         if (++m_problems <= kReportedProblems)
-            ADD_FAILURE() << command().name << ", " << qPrintable(what) << ": " << qPrintable(problem);
+            ADD_FAILURE() << command().name << ", " << qPrintable(what) << ": "
+                          << qPrintable(problem);
     }
 }
 

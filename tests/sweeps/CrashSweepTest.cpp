@@ -44,7 +44,8 @@ int RunInChild(const FileCommand& command, const TestPrefix& prefix,
     std::fflush(nullptr);
     const pid_t child = ::fork();
     if (child == 0) {
-        const struct rlimit noCore {};
+        const struct rlimit noCore {
+        };
         ::setrlimit(RLIMIT_CORE, &noCore);
         TestServices host(prefix);
         host.files.setObserver(onCall);
@@ -80,7 +81,10 @@ bool WroteExactly(const SandboxTree& before, const SandboxTree& after, qint64 si
 
 class CrashSweep : public CommandSweep {
 protected:
-    static void TearDownTestSuite() { PrintTotals("Crash sweep", "killed in the middle of a write"); }
+    static void TearDownTestSuite()
+    {
+        PrintTotals("Crash sweep", "killed in the middle of a write");
+    }
 
     // Runs the command in a child on a fresh sandbox, onCall killing it, and
     // checks what it left; halfway is the size a write had reached when the
@@ -97,9 +101,10 @@ protected:
         const SandboxTree after = TreeOf(prefix);
         RestoreSandbox(prefix, reference.before, after);
         if (halfway >= 0 && !WroteExactly(reference.before, after, halfway))
-            problems.append(QStringLiteral("no file written holds %1 bytes: the kill did not come in "
-                                           "the middle of the write")
-                                .arg(halfway));
+            problems.append(
+                QStringLiteral("no file written holds %1 bytes: the kill did not come in "
+                               "the middle of the write")
+                    .arg(halfway));
         problems += ProblemsAfter(prefix, command(), reference, after, RunEnd::Killed);
         report(what, problems);
     }
@@ -114,7 +119,9 @@ TEST_P(CrashSweep, AKillAtEveryCallLeavesEveryMapWholeAndNoHalfWrittenFile)
 
     for (int nth = 1; nth <= calls; ++nth) {
         killedRun(reference,
-                  QStringLiteral("killed before call %1 (%2)").arg(nth).arg(Describe(reference.calls[nth - 1])),
+                  QStringLiteral("killed before call %1 (%2)")
+                      .arg(nth)
+                      .arg(Describe(reference.calls[nth - 1])),
                   [nth](const FaultInjectingFileSystem::Call& call) {
                       if (call.number == nth)
                           KillNow();
@@ -127,23 +134,24 @@ TEST_P(CrashSweep, AKillAtEveryCallLeavesEveryMapWholeAndNoHalfWrittenFile)
             continue;
         ++s_partial;
         const qint64 half = size / 2;
-        killedRun(reference,
-                  QStringLiteral("killed when call %1 (%2) had written %3 of %4 bytes")
-                      .arg(nth)
-                      .arg(Describe(reference.calls[nth - 1]))
-                      .arg(half)
-                      .arg(size),
-                  [nth, half](const FaultInjectingFileSystem::Call& call) {
-                      if (call.number == nth)
-                          KillWhenAFileReaches(half);
-                  },
-                  half);
+        killedRun(
+            reference,
+            QStringLiteral("killed when call %1 (%2) had written %3 of %4 bytes")
+                .arg(nth)
+                .arg(Describe(reference.calls[nth - 1]))
+                .arg(half)
+                .arg(size),
+            [nth, half](const FaultInjectingFileSystem::Call& call) {
+                if (call.number == nth)
+                    KillWhenAFileReaches(half);
+            },
+            half);
     }
     finish(start);
 }
 
-INSTANTIATE_TEST_SUITE_P(FileCommands, CrashSweep, ::testing::Range<size_t>(0, FileCommands().size()),
-                         CommandSweep::NameOf);
+INSTANTIATE_TEST_SUITE_P(FileCommands, CrashSweep,
+                         ::testing::Range<size_t>(0, FileCommands().size()), CommandSweep::NameOf);
 
 } // namespace
 } // namespace zv::test

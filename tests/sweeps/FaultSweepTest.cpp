@@ -17,7 +17,7 @@ namespace zv::test {
 namespace {
 
 constexpr int kFailureNumbers[] = {
-    FailureNumber::FileNotFound,    FailureNumber::FileExists,   FailureNumber::DiskFull,
+    FailureNumber::FileNotFound,     FailureNumber::FileExists,   FailureNumber::DiskFull,
     FailureNumber::PermissionDenied, FailureNumber::DiskNotReady, FailureNumber::PathAccessError,
     FailureNumber::PathNotFound,
 };
@@ -98,8 +98,8 @@ TEST_P(FaultSweep, EveryFailingCallLeavesEveryMapWholeAndTheUserTold)
     finish(start);
 }
 
-INSTANTIATE_TEST_SUITE_P(FileCommands, FaultSweep, ::testing::Range<size_t>(0, FileCommands().size()),
-                         CommandSweep::NameOf);
+INSTANTIATE_TEST_SUITE_P(FileCommands, FaultSweep,
+                         ::testing::Range<size_t>(0, FileCommands().size()), CommandSweep::NameOf);
 
 } // namespace
 } // namespace zv::test

@@ -75,8 +75,8 @@ const QString kEmptyFolders[] = {kRockyStored, kKeep + QStringLiteral("\\Old")};
 void Put(TestPrefix& prefix, const QString& path, const QByteArray& content)
 {
     if (path.startsWith(kProgram + QLatin1Char('\\')))
-        prefix.programFile(path.mid(kProgram.size() + 1).replace(QLatin1Char('\\'), QLatin1Char('/')),
-                           content);
+        prefix.programFile(
+            path.mid(kProgram.size() + 1).replace(QLatin1Char('\\'), QLatin1Char('/')), content);
     else
         prefix.file(path, content);
 }
@@ -117,7 +117,8 @@ void CopyMap(CommandRun& run, const QString& from, const char* name, const QStri
     std::optional<Failure> failure;
     try {
         const QString source = QString::fromLatin1(name);
-        failure = CopyMapFiles(run.services.files, from, source, to, CopyNamesFor(from, source, to));
+        failure =
+            CopyMapFiles(run.services.files, from, source, to, CopyNamesFor(from, source, to));
     } catch (const Failure& thrown) {
         failure = thrown;
     }
@@ -248,6 +249,7 @@ constexpr int kNotFound = FailureNumber::FileNotFound;
 
 const std::vector<FileCommand>& FileCommands()
 {
+    // clang-format off
     static const std::vector<FileCommand> commands = {
         // The console: a failure not found skips the step, any other shows its message.
         {"StoreMapWithPreview", [](CommandRun& run) { ConsoleMove(run, kMaps, "Marsh.gmx", kStored); },
@@ -303,6 +305,7 @@ const std::vector<FileCommand>& FileCommands()
         {"WriteRecord", WriteRecord, {File(kProgram, "BHWWE.txt")}, {}, true},
         {"ClearRecord", ClearRecord, {File(kProgram, "RMTH3.txt")}, {}, true},
     };
+    // clang-format on
     return commands;
 }
 

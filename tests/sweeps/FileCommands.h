@@ -36,7 +36,8 @@ struct CommandRun {
     bool toldUser() const
     {
         const auto said = [](const QStringList& texts) {
-            return std::any_of(texts.begin(), texts.end(), [](const QString& text) { return !text.trimmed().isEmpty(); });
+            return std::any_of(texts.begin(), texts.end(),
+                               [](const QString& text) { return !text.trimmed().isEmpty(); });
         };
         return said(messages.shown) || said(status);
     }

@@ -42,7 +42,8 @@ QString Describe(const TreeEntry* entry)
     const QByteArray start = entry->bytes.left(40);
     return QStringLiteral("%1 bytes \"%2%3\"")
         .arg(entry->bytes.size())
-        .arg(QString::fromLatin1(start), entry->bytes.size() > start.size() ? QStringLiteral("...") : QString());
+        .arg(QString::fromLatin1(start),
+             entry->bytes.size() > start.size() ? QStringLiteral("...") : QString());
 }
 
 const TreeEntry* Find(const SandboxTree& tree, const QString& path)
@@ -70,7 +71,8 @@ std::optional<QString> ReadBack(const QString& path, const TreeEntry* entry)
         QString notes = table.damaged ? QStringLiteral("damaged:") : QStringLiteral("notes:");
         for (int k = 1; k <= table.lastIndex; ++k) {
             if (!table.names.value(k).isEmpty())
-                notes += QLatin1Char(' ') + table.names.value(k) + QLatin1Char('=') + table.notes.value(k);
+                notes += QLatin1Char(' ') + table.names.value(k) + QLatin1Char('=') +
+                         table.notes.value(k);
         }
         return notes;
     }
@@ -140,7 +142,8 @@ SandboxTree TreeOf(const TestPrefix& prefix)
     SandboxTree tree;
     const QString root = prefix.root() + QLatin1Char('/');
     for (const QString& top : {QStringLiteral("drives"), QStringLiteral("program")}) {
-        QDirIterator it(root + top, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDirIterator it(root + top,
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
@@ -180,7 +183,8 @@ void RestoreSandbox(const TestPrefix& prefix, const SandboxTree& before, const S
             continue;
         }
         QFile file(root + path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(entry.bytes) != entry.bytes.size())
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(entry.bytes) != entry.bytes.size())
             qFatal("cannot restore %s", qPrintable(path));
     }
 }
@@ -196,7 +200,8 @@ Reference FinishedRun(const FileCommand& command)
         PlannedCall planned{call.op, call.path, call.bytes};
         if (call.op == Op::Copy) {
             try {
-                planned.writes = QFileInfo(QString::fromStdString(host.hostFiles.hostPath(call.path))).size();
+                planned.writes =
+                    QFileInfo(QString::fromStdString(host.hostFiles.hostPath(call.path))).size();
             } catch (const Failure&) {
             }
         }
@@ -234,8 +239,9 @@ QStringList ProblemsAfter(const TestPrefix& prefix, const FileCommand& command,
         const bool temporary = end == RunEnd::Killed && now && !now->folder && !before &&
                                !finished && IsWriteTemporaryName(NameOf(path));
         if (!Same(now, before) && !places.contain(path, temporary)) {
-            problems.append(QStringLiteral("%1 changed, outside the places the command names: %2, was %3")
-                                .arg(path, Describe(now), Describe(before)));
+            problems.append(
+                QStringLiteral("%1 changed, outside the places the command names: %2, was %3")
+                    .arg(path, Describe(now), Describe(before)));
             continue;
         }
         if (Same(now, before) || Same(now, finished))
@@ -247,11 +253,14 @@ QStringList ProblemsAfter(const TestPrefix& prefix, const FileCommand& command,
             continue;
         if (temporary) {
             if (MatchesMapFilter(NameOf(path)))
-                problems.append(QStringLiteral("the temporary file %1 shows in a map list").arg(path));
+                problems.append(
+                    QStringLiteral("the temporary file %1 shows in a map list").arg(path));
             continue;
         }
-        problems.append(QStringLiteral("%1 is %2: neither as before (%3) nor as after the finished command (%4)")
-                            .arg(path, Describe(now), Describe(before), Describe(finished)));
+        problems.append(
+            QStringLiteral(
+                "%1 is %2: neither as before (%3) nor as after the finished command (%4)")
+                .arg(path, Describe(now), Describe(before), Describe(finished)));
     }
 
     // What the finished command keeps must be somewhere: every map and
@@ -268,7 +277,8 @@ QStringList ProblemsAfter(const TestPrefix& prefix, const FileCommand& command,
     }
     for (const auto& [path, entry] : reference.before) {
         if (!entry.folder && kept.contains(entry.bytes) && !present.contains(entry.bytes))
-            problems.append(QStringLiteral("the content of %1 (%2) is nowhere").arg(path, Describe(&entry)));
+            problems.append(
+                QStringLiteral("the content of %1 (%2) is nowhere").arg(path, Describe(&entry)));
     }
     return problems;
 }
