@@ -31,7 +31,9 @@ QString KeepDamagedFile(const Services& services)
     try {
         services.files.copyFile(path, kept);
     } catch (const Failure& failure) {
-        if (failure.number() == FailureNumber::FileNotFound)
+        // Nothing to keep when the file has gone meanwhile; a file that is
+        // there but could not be kept is never replaced.
+        if (failure.number() == FailureNumber::FileNotFound && !FileExists(services, path))
             return {};
         throw;
     }

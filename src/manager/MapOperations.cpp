@@ -86,20 +86,49 @@ std::optional<Failure> DeleteMapFiles(FileSystem& files, const QString& mapPath)
 MoveResult MoveMapFiles(FileSystem& files, const QString& sourceFolder, const QString& sourceName,
                         const QString& targetFolder)
 {
-    const MapFileNames target{sourceName, PreviewPathFor(sourceName)};
+    const QString map = JoinPath(sourceFolder, sourceName);
+    const QString preview = PreviewPathFor(map);
+    const QString targetMap = JoinPath(targetFolder, sourceName);
+    bool mapCopied = false;
+    bool previewCopied = false;
     MoveResult result;
-    result.failure = CopyMapFiles(files, sourceFolder, sourceName, targetFolder, target);
+    result.failure = RunSteps(
+        {
+            [&] {
+                files.copyFile(map, targetMap);
+                mapCopied = true;
+            },
+            [&] {
+                files.copyFile(preview, JoinPath(targetFolder, PreviewPathFor(sourceName)));
+                previewCopied = true;
+            },
+        },
+        {kSkipped});
     if (result.failure)
         return result;
     try {
-        result.arrived = Exists(files, JoinPath(targetFolder, target.map), ListKind::Files);
+        result.arrived = Exists(files, targetMap, ListKind::Files);
     } catch (const Failure& failure) {
         result.failure = failure;
         return result;
     }
     if (!result.arrived)
         return result;
-    result.failure = DeleteMapFiles(files, JoinPath(sourceFolder, sourceName));
+    // An original goes only when its own copy was made: a copy skipped as not
+    // found may have met a file of that name already in the target folder,
+    // which is not this map or preview.
+    result.failure = RunSteps(
+        {
+            [&] {
+                if (mapCopied)
+                    files.deleteFile(map);
+            },
+            [&] {
+                if (previewCopied)
+                    files.deleteFile(preview);
+            },
+        },
+        {kSkipped});
     return result;
 }
 

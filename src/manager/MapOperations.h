@@ -48,7 +48,8 @@ struct MoveResult {
 // Copies the map and its preview into targetFolder under their own names,
 // checks that the map is there, then deletes both originals. Nothing is
 // deleted unless both copies ended without a failure and the map is listed
-// in the target folder, so the map stays whole in at least one folder.
+// in the target folder, and an original whose copy was skipped (53) is never
+// deleted, so each file stays whole in at least one folder.
 // The caller refuses a target that is the source folder.
 MoveResult MoveMapFiles(FileSystem& files, const QString& sourceFolder, const QString& sourceName,
                         const QString& targetFolder);

@@ -30,6 +30,25 @@ FaultInjectingFileSystem::OperationNamed(const QString& name)
     return it->second;
 }
 
+void FaultInjectingFileSystem::failCall(int nth, int number)
+{
+    m_failingCall = m_calls + nth;
+    m_failingNumber = number;
+}
+
+void FaultInjectingFileSystem::arrive(Operation op, const QString& path, const QString& target,
+                                      qsizetype bytes)
+{
+    const int number = ++m_calls;
+    if (m_observer)
+        m_observer(Call{number, op, path, target, bytes});
+    if (number == m_failingCall)
+        throw Failure(m_failingNumber);
+    check(op, path);
+    if (!target.isEmpty())
+        check(op, target);
+}
+
 void FaultInjectingFileSystem::check(Operation op, const QString& path) const
 {
     for (const Rule& rule : m_rules) {
@@ -42,65 +61,69 @@ void FaultInjectingFileSystem::check(Operation op, const QString& path) const
 
 void FaultInjectingFileSystem::copyFile(const QString& from, const QString& to)
 {
-    check(Operation::Copy, from);
-    check(Operation::Copy, to);
+    arrive(Operation::Copy, from, to);
     m_inner.copyFile(from, to);
 }
 
 void FaultInjectingFileSystem::deleteFile(const QString& path)
 {
-    check(Operation::Delete, path);
+    arrive(Operation::Delete, path);
     m_inner.deleteFile(path);
 }
 
 void FaultInjectingFileSystem::rename(const QString& from, const QString& to)
 {
-    check(Operation::Rename, from);
-    check(Operation::Rename, to);
+    arrive(Operation::Rename, from, to);
     m_inner.rename(from, to);
 }
 
 void FaultInjectingFileSystem::makeFolder(const QString& path)
 {
-    check(Operation::MakeFolder, path);
+    arrive(Operation::MakeFolder, path);
     m_inner.makeFolder(path);
 }
 
 void FaultInjectingFileSystem::removeFolder(const QString& path)
 {
-    check(Operation::RemoveFolder, path);
+    arrive(Operation::RemoveFolder, path);
     m_inner.removeFolder(path);
 }
 
 QStringList FaultInjectingFileSystem::find(const QString& pattern, ListKind kind)
 {
-    check(Operation::List, pattern);
+    arrive(Operation::List, pattern);
     return m_inner.find(pattern, kind);
 }
 
 QStringList FaultInjectingFileSystem::listFolder(const QString& folder, ListKind kind)
 {
-    check(Operation::List, folder);
+    arrive(Operation::List, folder);
     return m_inner.listFolder(folder, kind);
 }
 
 QStringList FaultInjectingFileSystem::listFolderMatching(const QString& folder, ListKind kind,
                                                          const QString& patterns)
 {
-    check(Operation::List, folder);
+    arrive(Operation::List, folder);
     return m_inner.listFolderMatching(folder, kind, patterns);
 }
 
 QByteArray FaultInjectingFileSystem::readFile(const QString& path)
 {
-    check(Operation::Read, path);
+    arrive(Operation::Read, path);
     return m_inner.readFile(path);
 }
 
 void FaultInjectingFileSystem::writeFile(const QString& path, const QByteArray& bytes)
 {
-    check(Operation::Write, path);
+    arrive(Operation::Write, path, {}, bytes.size());
     m_inner.writeFile(path, bytes);
+}
+
+void FaultInjectingFileSystem::setCurrentFolder(const QString& path)
+{
+    arrive(Operation::SetFolder, path);
+    m_inner.setCurrentFolder(path);
 }
 
 } // namespace zv

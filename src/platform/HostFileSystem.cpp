@@ -105,13 +105,19 @@ void CopyInKernel(int in, int out, const std::string& target)
     }
 }
 
+// What follows the target's name in the name of its temporary file, before
+// six random characters.
+constexpr char kTemporaryMark[] = ".zv-";
+constexpr int kTemporaryRandom = 6;
+
 // A temporary file beside the target that becomes the target in one rename,
 // so that readers see either the old content or the whole new one.
 class ReplacingWriter {
 public:
     explicit ReplacingWriter(std::string target) : m_target(std::move(target))
     {
-        m_temp = JoinHostPath(ParentOf(m_target), "." + NameOf(m_target) + ".zv-XXXXXX");
+        m_temp = JoinHostPath(ParentOf(m_target), "." + NameOf(m_target) + kTemporaryMark +
+                                                    std::string(kTemporaryRandom, 'X'));
         Fd fd(::mkstemp(m_temp.data()));
         if (!fd.valid())
             ThrowErrno(m_target);
@@ -257,6 +263,13 @@ std::pair<QString, QString> SplitLast(const QString& path)
 }
 
 } // namespace
+
+bool IsWriteTemporaryName(const QString& name)
+{
+    const qsizetype mark = name.size() - kTemporaryRandom - qsizetype(sizeof kTemporaryMark - 1);
+    return name.startsWith(QLatin1Char('.')) && mark > 1 &&
+           QStringView(name).sliced(mark).startsWith(QLatin1String(kTemporaryMark));
+}
 
 HostFileSystem::HostFileSystem(const DriveTable& drives) : m_resolver(drives) {}
 

@@ -5,6 +5,13 @@
 
 namespace zv {
 
+// Whether a file name is that of the temporary file a write or copy makes
+// beside its target (".Marsh.gmx.zv-" and six random characters beside
+// Marsh.gmx) and renames to the target when it is whole. A process that is
+// killed while writing leaves one behind; no map list, record or notes file
+// name matches it.
+bool IsWriteTemporaryName(const QString& name);
+
 // The file operations on the host, through the drive table.
 class HostFileSystem final : public FileSystem {
 public:

@@ -7,6 +7,7 @@
 #include "platform/Failure.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -427,14 +428,33 @@ TEST_F(NotesTest, AnEarlierDamagedFileIsNotOverwritten)
     EXPECT_EQ(noteOnDisk(QStringLiteral("a.gmx")), QStringLiteral("x"));
 }
 
-TEST_F(NotesTest, ADamagedFileThatCannotBeKeptAsideIsNotReplaced)
+// A copy that fails, also as "not found" while the file is there, keeps the
+// damaged file as it is.
+class DamagedFileNotKept : public NotesTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DamagedFileNotKept, IsNotReplaced)
+{
+    const int number = GetParam();
+    writeNotesFile(kShortFile);
+    host.files.failOn(Op::Copy, DamagedNotesFilePath(host.services.programFolder), number);
+    EXPECT_FALSE(store(QStringLiteral("c.gmx"), QStringLiteral("z")));
+    EXPECT_EQ(messages.shown, QStringList{QString::number(number) + QStringLiteral(": ") + DescriptionOf(number)});
+    EXPECT_EQ(notesFile(), kShortFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, DamagedFileNotKept,
+                         ::testing::Values(FailureNumber::DiskFull, FailureNumber::FileNotFound));
+
+TEST_F(NotesTest, ADamagedFileThatHasGoneNeedsNoKeeping)
 {
     writeNotesFile(kShortFile);
-    host.files.failOn(Op::Copy, DamagedNotesFilePath(host.services.programFolder),
-                      FailureNumber::DiskFull);
-    EXPECT_FALSE(store(QStringLiteral("c.gmx"), QStringLiteral("z")));
-    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("61: ") + DescriptionOf(61)});
-    EXPECT_EQ(notesFile(), kShortFile);
+    LoadNotes(table, host.services);
+    ASSERT_TRUE(table.damaged);
+    QFile::remove(prefix.programHostFolder() + QStringLiteral("/Notepad.txt"));
+    EXPECT_TRUE(SaveNotes(table, host.services, messages));
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(notesFile(), "2\r\n\"a.gmx\",\"x\"\r\n\"b.gmx\",\"y\"\r\n");
+    EXPECT_FALSE(prefix.programFileExists(QStringLiteral("Notepad (damaged).txt")));
 }
 
 // --- the entry limit ----------------------------------------------------------------------------

@@ -222,6 +222,40 @@ TEST_F(MapOperationsTest, AFailedMoveLeavesTheMapWholeSomewhere)
     }
 }
 
+// A copy that fails as "not found" is skipped; its original is then kept
+// even when a file of its name already waits in the target folder.
+TEST_F(MapOperationsTest, AMoveKeepsTheOriginalWhoseCopyWasSkipped)
+{
+    const struct {
+        const char* what;
+        const char* skippedCopy;
+        const char* keptOriginal;
+        const char* movedOriginal;
+    } cases[] = {
+        {"map", "E:\\Keep\\Marsh.gmx", "D:\\Maps\\Marsh.gmx", "D:\\Maps\\Marsh.bmp"},
+        {"preview", "E:\\Keep\\Marsh.bmp", "D:\\Maps\\Marsh.bmp", "D:\\Maps\\Marsh.gmx"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TestPrefix fresh;
+        fresh.addDrive('D');
+        fresh.addDrive('E');
+        fresh.file(S("D:\\Maps\\Marsh.gmx"), "map");
+        fresh.file(S("D:\\Maps\\Marsh.bmp"), "picture");
+        fresh.file(S("E:\\Keep\\Marsh.gmx"), "older map");
+        fresh.file(S("E:\\Keep\\Marsh.bmp"), "older picture");
+        test::TestServices services(fresh);
+        services.files.failOn(Op::Copy, S(c.skippedCopy), FailureNumber::FileNotFound);
+
+        const MoveResult result = MoveMapFiles(services.files, S("D:\\Maps"), S("Marsh.gmx"), S("E:\\Keep"));
+        EXPECT_FALSE(result.failure);
+        EXPECT_TRUE(result.arrived);
+        EXPECT_TRUE(fresh.exists(S(c.keptOriginal)));
+        EXPECT_FALSE(fresh.exists(S(c.movedOriginal)));
+        EXPECT_TRUE(fresh.content(S(c.skippedCopy)).startsWith("older")) << "the older file stays as it was";
+    }
+}
+
 TEST_F(MapOperationsTest, AMoveWhoseMapDidNotArriveDeletesNothing)
 {
     // The map vanished after it was listed: only its preview is copied.

@@ -5,6 +5,7 @@
 
 #include "platform/Drives.h"
 #include "platform/Failure.h"
+#include "platform/FaultInjectingFileSystem.h"
 #include "platform/HostFileSystem.h"
 #include "platform/ProgramFolder.h"
 
@@ -474,6 +475,66 @@ TEST_F(FileLayer, CurrentFolderAnchorsRelativePaths)
     EXPECT_EQ(files.readFile(QStringLiteral("m.gmx")), "m");
     ExpectFailure(FailureNumber::PathNotFound, [&] { files.setCurrentFolder(QStringLiteral("C:\\none")); });
     QDir::setCurrent(saved);
+}
+
+// The temporary file of a write is never taken for a map, a record or the
+// notes file, whatever the target's name.
+TEST(WriteTemporaries, NamedApartFromEveryFileTheProgramReads)
+{
+    const struct {
+        const char* name;
+        bool temporary;
+    } cases[] = {
+        {".Marsh.gmx.zv-a1B2c3", true},   {".Notepad.txt.zv-XyZ012", true},
+        {".BHWWE.txt.zv-000000", true},   {"Marsh.gmx", false},
+        {".Marsh.gmx", false},            {".Marsh.gmx.zv-a1B2c", false},
+        {"Marsh.gmx.zv-a1B2c3", false},   {".zv-a1B2c3", false},
+    };
+    for (const auto& c : cases) {
+        const QString name = QString::fromLatin1(c.name);
+        EXPECT_EQ(IsWriteTemporaryName(name), c.temporary) << c.name;
+        if (c.temporary) {
+            EXPECT_FALSE(name.endsWith(QLatin1String(".gmx"), Qt::CaseInsensitive)) << c.name;
+            EXPECT_FALSE(name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) << c.name;
+        }
+    }
+}
+
+// Every call is numbered as it arrives; the one told to fail fails before it
+// reaches the host, and the observer sees each call first.
+TEST_F(FileLayer, FaultInjectionFailsTheNthCallOnly)
+{
+    FaultInjectingFileSystem injecting(files);
+    std::vector<FaultInjectingFileSystem::Call> seen;
+    injecting.setObserver([&](const FaultInjectingFileSystem::Call& call) { seen.push_back(call); });
+    injecting.writeFile(QStringLiteral("C:\\a.txt"), "abc");
+    injecting.failCall(2, FailureNumber::DiskNotReady);
+    EXPECT_EQ(injecting.readFile(QStringLiteral("C:\\a.txt")), "abc");
+    ExpectFailure(FailureNumber::DiskNotReady,
+                  [&] { injecting.copyFile(QStringLiteral("C:\\a.txt"), QStringLiteral("C:\\b.txt")); });
+    EXPECT_FALSE(prefix.exists(QStringLiteral("C:\\b.txt")));
+    injecting.copyFile(QStringLiteral("C:\\a.txt"), QStringLiteral("C:\\b.txt"));
+    EXPECT_EQ(prefix.content(QStringLiteral("C:\\b.txt")), "abc");
+    EXPECT_EQ(injecting.calls(), 4);
+
+    using Op = FaultInjectingFileSystem::Operation;
+    ASSERT_EQ(seen.size(), 4u);
+    const struct {
+        Op op;
+        const char* target;
+        qsizetype bytes;
+    } expected[] = {
+        {Op::Write, "", 3},
+        {Op::Read, "", -1},
+        {Op::Copy, "C:\\b.txt", -1},
+        {Op::Copy, "C:\\b.txt", -1},
+    };
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(seen[i].number, i + 1);
+        EXPECT_EQ(seen[i].op, expected[i].op) << i;
+        EXPECT_EQ(seen[i].target, QString::fromLatin1(expected[i].target)) << i;
+        EXPECT_EQ(seen[i].bytes, expected[i].bytes) << i;
+    }
 }
 
 // ---- errno table -----------------------------------------------------------
