@@ -276,10 +276,10 @@ int main(int argc, char** argv)
     BuildPrefix(root, QStringLiteral(ZV_SUPPORT_DIR));
 
     Bench bench(root);
-    Row open{"open the console", kOpenTargetMs};
-    Row refresh{"refresh both lists", kRefreshTargetMs};
-    Row store{"store one map and refresh", kStoreTargetMs};
-    Row install{"install one map and refresh", kStoreTargetMs};
+    Row open{"open the console", kOpenTargetMs, {}, {}};
+    Row refresh{"refresh both lists", kRefreshTargetMs, {}, {}};
+    Row store{"store one map and refresh", kStoreTargetMs, {}, {}};
+    Row install{"install one map and refresh", kStoreTargetMs, {}, {}};
 
     // A warm-up round first, so every measured round finds the page cache warm.
     for (int round = 0; round <= kRepetitions; ++round) {
