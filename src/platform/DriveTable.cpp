@@ -66,14 +66,6 @@ DriveTable::Drive DriveOfLink(const QFileInfo& link)
 
 } // namespace
 
-QString DriveTable::DefaultPrefix()
-{
-    const QString prefix = qEnvironmentVariable("WINEPREFIX");
-    if (!prefix.isEmpty())
-        return prefix;
-    return QDir::homePath() + QStringLiteral("/.wine");
-}
-
 DriveTable DriveTable::FromWinePrefix(const QString& prefix)
 {
     DriveTable table;

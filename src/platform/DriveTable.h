@@ -32,8 +32,6 @@ public:
 
     DriveTable() = default; // no drives at all
 
-    // $WINEPREFIX, else ~/.wine.
-    static QString DefaultPrefix();
     // Reads the prefix's drives once; a missing prefix gives a table without drives.
     static DriveTable FromWinePrefix(const QString& prefix);
 

@@ -2,7 +2,6 @@
 
 #include "Failure.h"
 
-#include <map>
 
 namespace zv {
 
@@ -11,23 +10,42 @@ void FaultInjectingFileSystem::failOn(Operation op, const QString& path, int num
     m_rules.push_back({op, path, number});
 }
 
+namespace {
+
+// The operations a failure can be asked for by name.
+constexpr struct {
+    FaultInjectingFileSystem::Operation op;
+    const char* name;
+} kOperationNames[] = {
+    {FaultInjectingFileSystem::Operation::Copy, "copy"},
+    {FaultInjectingFileSystem::Operation::Delete, "delete"},
+    {FaultInjectingFileSystem::Operation::Rename, "rename"},
+    {FaultInjectingFileSystem::Operation::MakeFolder, "mkdir"},
+    {FaultInjectingFileSystem::Operation::RemoveFolder, "rmdir"},
+    {FaultInjectingFileSystem::Operation::Read, "read"},
+    {FaultInjectingFileSystem::Operation::Write, "write"},
+    {FaultInjectingFileSystem::Operation::List, "list"},
+};
+
+} // namespace
+
 std::optional<FaultInjectingFileSystem::Operation>
 FaultInjectingFileSystem::OperationNamed(const QString& name)
 {
-    static const std::map<QString, Operation> kNames = {
-        {QStringLiteral("copy"), Operation::Copy},
-        {QStringLiteral("delete"), Operation::Delete},
-        {QStringLiteral("rename"), Operation::Rename},
-        {QStringLiteral("mkdir"), Operation::MakeFolder},
-        {QStringLiteral("rmdir"), Operation::RemoveFolder},
-        {QStringLiteral("read"), Operation::Read},
-        {QStringLiteral("write"), Operation::Write},
-        {QStringLiteral("list"), Operation::List},
-    };
-    auto it = kNames.find(name);
-    if (it == kNames.end())
-        return std::nullopt;
-    return it->second;
+    for (const auto& row : kOperationNames) {
+        if (name == QLatin1String(row.name))
+            return row.op;
+    }
+    return std::nullopt;
+}
+
+QString FaultInjectingFileSystem::NameOf(Operation op)
+{
+    for (const auto& row : kOperationNames) {
+        if (row.op == op)
+            return QString::fromLatin1(row.name);
+    }
+    return QStringLiteral("cd");
 }
 
 void FaultInjectingFileSystem::failCall(int nth, int number)

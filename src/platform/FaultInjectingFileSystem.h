@@ -52,6 +52,8 @@ public:
 
     // "copy", "delete", "rename", "mkdir", "rmdir", "read", "write", "list".
     static std::optional<Operation> OperationNamed(const QString& name);
+    // The name of an operation, as above; "cd" for setting the current folder.
+    static QString NameOf(Operation op);
 
     void copyFile(const QString& from, const QString& to) override;
     void deleteFile(const QString& path) override;

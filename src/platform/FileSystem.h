@@ -40,7 +40,7 @@ public:
     // patterns separated by "; " ("*.gmx; *.GMX"), in the order of listFolder;
     // fails as listFolder does. A file system may filter before it sorts.
     virtual QStringList listFolderMatching(const QString& folder, ListKind kind,
-                                           const QString& patterns);
+                                           const QString& patterns) = 0;
 
     // The whole content of a file, byte for byte.
     virtual QByteArray readFile(const QString& path) = 0;

@@ -8,7 +8,6 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <memory>
 
 namespace zv {
@@ -74,8 +73,7 @@ std::string ResolveComponent(const std::string& hostFolder, const QString& name)
         return exact;
     // Most names are plain ASCII: those are compared byte by byte, so a big
     // folder is searched without making a string of every entry.
-    const bool asciiName = std::all_of(exact.begin(), exact.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool asciiName = IsAscii(exact.c_str());
     std::string best;
     while (const dirent* entry = ::readdir(dir.get())) {
         if (asciiName && IsAscii(entry->d_name)) {

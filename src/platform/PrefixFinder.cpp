@@ -27,7 +27,8 @@ bool LooksLikePrefix(const QString& folder)
 // The sub-folders of a folder (links to folders too), in byte order of their names.
 QStringList SubFolders(const QString& folder)
 {
-    QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList names =
+        QDir(folder).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
     std::sort(names.begin(), names.end());
     QStringList paths;
     for (const QString& name : names)
@@ -59,12 +60,14 @@ bool IsPseudoFileSystem(const QString& folder)
     }
 }
 
-// Collects prefixes once each, by the folder they really are.
+// Collects the folders a test accepts, once each, by the folder they really are.
 class CandidateList {
 public:
+    explicit CandidateList(bool (*accepts)(const QString& folder)) : m_accepts(accepts) {}
+
     void add(const QString& folder)
     {
-        if (!LooksLikePrefix(folder))
+        if (!m_accepts(folder))
             return;
         const QString canonical = QFileInfo(folder).canonicalFilePath();
         if (canonical.isEmpty() || m_seen.contains(canonical))
@@ -80,6 +83,7 @@ public:
     QStringList paths() const { return m_paths; }
 
 private:
+    bool (*m_accepts)(const QString& folder);
     QSet<QString> m_seen;
     QStringList m_paths;
 };
@@ -186,26 +190,18 @@ QStringList SteamRoots(const UserEnvironment& environment)
 
 QStringList SteamLibraries(const UserEnvironment& environment)
 {
-    QStringList libraries;
-    QSet<QString> seen;
-    const auto add = [&](const QString& folder) {
-        const QString canonical = QFileInfo(folder).canonicalFilePath();
-        if (canonical.isEmpty() || !QFileInfo(canonical).isDir() || seen.contains(canonical))
-            return;
-        seen.insert(canonical);
-        libraries.append(QDir::cleanPath(folder));
-    };
+    CandidateList libraries([](const QString& folder) { return QFileInfo(folder).isDir(); });
     for (const QString& root : SteamRoots(environment)) {
         if (!QFileInfo(root).isDir())
             continue;
-        add(root);
+        libraries.add(root);
         for (const char* list : {"steamapps/libraryfolders.vdf", "config/libraryfolders.vdf"}) {
             const QString vdf = root + QLatin1Char('/') + QLatin1String(list);
             for (const QString& library : SteamLibraryPaths(ReadSmallFile(vdf)))
-                add(library);
+                libraries.add(library);
         }
     }
-    return libraries;
+    return libraries.paths();
 }
 
 QString JoinNames(const QStringList& names, const QString& last)
@@ -260,7 +256,7 @@ QStringList SteamLibraryPaths(const QByteArray& vdf)
 
 QStringList CandidatePrefixes(const UserEnvironment& environment)
 {
-    CandidateList candidates;
+    CandidateList candidates(LooksLikePrefix);
     candidates.add(environment.inHome(QStringLiteral(".wine")));
     for (const QString& data : environment.dataHomes())
         candidates.addChildren(data + QStringLiteral("/wineprefixes"));

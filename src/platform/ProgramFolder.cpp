@@ -13,13 +13,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#ifndef ZV_DATA_FROM_BIN
-#define ZV_DATA_FROM_BIN "../share/zorvane"
-#endif
-#ifndef ZV_LIBRARY_FROM_BIN
-#define ZV_LIBRARY_FROM_BIN "../lib/zorvane"
-#endif
-
 namespace zv {
 
 namespace {

@@ -68,17 +68,6 @@ TEST(DriveTable, NoPrefixMeansNoDrives)
     EXPECT_EQ(table.driveType(QStringLiteral("C:\\")), DriveType::NoRootDir);
 }
 
-TEST(DriveTable, PrefixComesFromTheEnvironmentElseHome)
-{
-    const QByteArray saved = qgetenv("WINEPREFIX");
-    qputenv("WINEPREFIX", "/some/prefix");
-    EXPECT_EQ(DriveTable::DefaultPrefix(), QStringLiteral("/some/prefix"));
-    qunsetenv("WINEPREFIX");
-    EXPECT_EQ(DriveTable::DefaultPrefix(), QDir::homePath() + QStringLiteral("/.wine"));
-    if (!saved.isEmpty())
-        qputenv("WINEPREFIX", saved);
-}
-
 TEST(ProgramFolder, NamedThroughTheDeepestDriveElseHostRooted)
 {
     TestPrefix prefix;

@@ -216,9 +216,7 @@ Reference FinishedRun(const FileCommand& command)
 
 QString Describe(const PlannedCall& call)
 {
-    static const char* const kNames[] = {"copy", "delete", "rename", "mkdir", "rmdir",
-                                         "read", "write",  "list",   "cd"};
-    return QString::fromLatin1(kNames[static_cast<int>(call.op)]) + QLatin1Char(' ') + call.path;
+    return FaultInjectingFileSystem::NameOf(call.op) + QLatin1Char(' ') + call.path;
 }
 
 QStringList ProblemsAfter(const TestPrefix& prefix, const FileCommand& command,

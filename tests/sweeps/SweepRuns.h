@@ -55,7 +55,7 @@ struct Reference {
 };
 Reference FinishedRun(const FileCommand& command);
 
-// "copy C:\a -> D:\b" for a report.
+// "copy C:\a" for a report.
 QString Describe(const PlannedCall& call);
 
 enum class RunEnd {
