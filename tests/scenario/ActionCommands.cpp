@@ -139,18 +139,6 @@ void SelectAllOf(QWidget& box)
         plain->selectAll();
 }
 
-// The embedded browser of a window; fails for a window without one.
-BrowserComponent& BrowserOf(Scenario& scenario, const QString& name)
-{
-    auto* grabber = qobject_cast<Grabber*>(scenario.window(name));
-    if (!grabber)
-        Fail(QStringLiteral("expected a window with a browser, but ") + name +
-             QStringLiteral(" has none"));
-    if (!grabber->browser())
-        Fail(QStringLiteral("expected ") + name + QStringLiteral("'s browser to run, but it did not start"));
-    return *grabber->browser();
-}
-
 void Start(Scenario& scenario, const QStringList&)
 {
     scenario.start();
@@ -260,23 +248,8 @@ void Drag(Scenario& scenario, const QStringList& words)
         delta);
 }
 
-void WaitFile(Scenario& scenario, const QStringList& words)
-{
-    const QString host = scenario.sandbox().hostPathOf(words.at(0), false);
-    const double seconds = RealWord(words.at(1), QStringLiteral("SECONDS"));
-    QElapsedTimer waited;
-    waited.start();
-    while (!QFileInfo::exists(host)) {
-        if (waited.elapsed() > seconds * 1000)
-            Fail(QStringLiteral("expected ") + Quoted(words.at(0)) + QStringLiteral(" within ") +
-                 words.at(1) + QStringLiteral(" seconds, but it did not appear"));
-        if (scenario.isStarted())
-            scenario.settle();
-        QThread::msleep(20);
-    }
-}
-
-// Waits, letting the program's events run, until done() holds; false when seconds ran out.
+// Waits, letting the program's events run once it has started, until done() holds; false when
+// seconds ran out.
 template <typename Done> bool WaitFor(Scenario& scenario, double seconds, Done done)
 {
     QElapsedTimer waited;
@@ -284,10 +257,20 @@ template <typename Done> bool WaitFor(Scenario& scenario, double seconds, Done d
     while (!done()) {
         if (waited.elapsed() > seconds * 1000)
             return false;
-        scenario.settle();
+        if (scenario.isStarted())
+            scenario.settle();
         QThread::msleep(10);
     }
     return true;
+}
+
+void WaitFile(Scenario& scenario, const QStringList& words)
+{
+    const QString host = scenario.sandbox().hostPathOf(words.at(0), false);
+    const double seconds = RealWord(words.at(1), QStringLiteral("SECONDS"));
+    if (!WaitFor(scenario, seconds, [&] { return QFileInfo::exists(host); }))
+        Fail(QStringLiteral("expected ") + Quoted(words.at(0)) + QStringLiteral(" within ") +
+             words.at(1) + QStringLiteral(" seconds, but it did not appear"));
 }
 
 void WaitLoad(Scenario& scenario, const QStringList& words)
@@ -310,12 +293,9 @@ void WaitLoad(Scenario& scenario, const QStringList& words)
 
 void BrowserProgress(Scenario& scenario, const QStringList& words)
 {
-    auto* grabber = qobject_cast<Grabber*>(scenario.window(words.at(0)));
-    if (!grabber)
-        Fail(QStringLiteral("expected a window with a browser, but ") + words.at(0) +
-             QStringLiteral(" has none"));
-    grabber->WebBrowser1_ProgressChange(NumberWord(words.at(1), QStringLiteral("PROGRESS")),
-                                        NumberWord(words.at(2), QStringLiteral("MAXIMUM")));
+    GrabberOf(scenario, words.at(0))
+        .WebBrowser1_ProgressChange(NumberWord(words.at(1), QStringLiteral("PROGRESS")),
+                                    NumberWord(words.at(2), QStringLiteral("MAXIMUM")));
 }
 
 void ClickLink(Scenario& scenario, const QStringList& words)
@@ -366,6 +346,23 @@ constexpr CommandRow kActions[] = {
 std::span<const CommandRow> ActionCommands()
 {
     return kActions;
+}
+
+Grabber& GrabberOf(Scenario& scenario, const QString& name)
+{
+    auto* grabber = qobject_cast<Grabber*>(scenario.window(name));
+    if (!grabber)
+        Fail(QStringLiteral("expected a window with a browser, but ") + name +
+             QStringLiteral(" has none"));
+    return *grabber;
+}
+
+BrowserComponent& BrowserOf(Scenario& scenario, const QString& name)
+{
+    Grabber& grabber = GrabberOf(scenario, name);
+    if (!grabber.browser())
+        Fail(QStringLiteral("expected ") + name + QStringLiteral("'s browser to run, but it did not start"));
+    return *grabber.browser();
 }
 
 } // namespace zv::scenario

@@ -5,6 +5,11 @@
 
 #include <span>
 
+namespace zv {
+class BrowserComponent;
+class Grabber;
+} // namespace zv
+
 namespace zv::scenario {
 
 class Scenario;
@@ -38,5 +43,10 @@ void RunCommand(Scenario& scenario, const QString& command, const QStringList& w
 // Shared word readers; each fails with a message naming what it expected.
 int NumberWord(const QString& word, const QString& what);
 double RealWord(const QString& word, const QString& what);
+
+// The window of that name with an embedded browser, and its browser; each fails when there is
+// none (no such window, or its browser did not start).
+Grabber& GrabberOf(Scenario& scenario, const QString& name);
+BrowserComponent& BrowserOf(Scenario& scenario, const QString& name);
 
 } // namespace zv::scenario

@@ -428,11 +428,8 @@ void Mode(Scenario& scenario, const QStringList& words)
 
 void Url(Scenario& scenario, const QStringList& words)
 {
-    auto* grabber = qobject_cast<Grabber*>(scenario.window(QStringLiteral("Grabber")));
-    if (!grabber || !grabber->browser())
-        Fail(QStringLiteral("expected the download browser's browser to run, but it did not start"));
     const QString base = scenario.sandbox().repositoryBase();
-    QString seen = grabber->browser()->LocationURL();
+    QString seen = BrowserOf(scenario, QStringLiteral("Grabber")).LocationURL();
     if (seen.startsWith(base + QLatin1Char('/')))
         seen = seen.mid(base.size());
     ExpectEqual(QStringLiteral("the browser to show"), words.at(0), seen);

@@ -27,14 +27,18 @@ QChar DriveLetterWord(const QString& word)
     return letter.at(0).toLower();
 }
 
-void WriteHostFile(const QString& hostPath, const QString& text)
+void WriteHostBytes(const QString& hostPath, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(hostPath).path());
     QFile file(hostPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) < 0)
         Fail(QStringLiteral("expected to write the sandbox file ") + hostPath +
              QStringLiteral(", saw: ") + file.errorString());
-    file.write(Sandbox::BytesOf(text));
+}
+
+void WriteHostFile(const QString& hostPath, const QString& text)
+{
+    WriteHostBytes(hostPath, Sandbox::BytesOf(text));
 }
 
 void Drive(Scenario& scenario, const QStringList& words)
@@ -79,11 +83,7 @@ void HostFile(Scenario& scenario, const QStringList& words)
         Fail(QStringLiteral("expected a readable host file ") + Quoted(words.at(1)) +
              QStringLiteral(" (looked at ") + source + QStringLiteral("), saw ") +
              (QFileInfo::exists(source) ? from.errorString() : QStringLiteral("nothing there")));
-    QDir().mkpath(QFileInfo(target).path());
-    QFile to(target);
-    if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate) || to.write(from.readAll()) < 0)
-        Fail(QStringLiteral("expected to write the sandbox file ") + target +
-             QStringLiteral(", saw: ") + to.errorString());
+    WriteHostBytes(target, from.readAll());
 }
 
 void FailOperation(Scenario& scenario, const QStringList& words)
