@@ -155,35 +155,25 @@ void Program::unload(const QString& name)
 
 void Program::openConsole()
 {
-    if (QWidget* console = load(QStringLiteral("MapMain"))) {
-        // The console's load ends the program when neither game is there.
-        if (m_ended)
-            return;
-        console->show();
-        console->raise();
+    QWidget* console = load(QStringLiteral("MapMain"));
+    // The console's load ends the program when neither game is there.
+    if (!console || m_ended)
         return;
-    }
-    // The console enables the frame's menus as it loads; without one they are enabled here, so
-    // that the download browser and the help can be reached once a game is chosen.
-    for (const char* menu : {"File", "Internet", "Help"})
-        m_frame->setMenuEnabled(QString::fromLatin1(menu), true);
+    console->show();
+    console->raise();
 }
 
 void Program::openDownloads()
 {
     // The working windows and the information windows make way; any failure leaves things be.
-    for (const char* name :
-         {"MapMain", "MapManager", "FindMaps", "Help1", "Help2", "Help3", "Install"}) {
+    for (const char* name : Grabber::kClosedOnOpening) {
         try {
             unload(QString::fromLatin1(name));
         } catch (...) {
         }
     }
     // Already loaded (hidden while the installer was open), it comes back as it was.
-    if (QWidget* browser = load(QStringLiteral("Grabber"))) {
-        browser->show();
-        browser->raise();
-    }
+    showWindow(QStringLiteral("Grabber"));
 }
 
 void Program::repairMaps()

@@ -5,6 +5,7 @@
 #include "core/MapFolders.h"
 #include "frame/MDIForm1.h"
 #include "frame/Outline.h"
+#include "frame/SkinnedWindow.h"
 #include "platform/Failure.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Screen.h"
@@ -20,23 +21,12 @@
 #include <QProgressBar>
 
 #include <algorithm>
-#include <cstring>
 
 namespace zv {
 
 namespace {
 
-// The windows the browser takes the place of when it opens.
-constexpr const char* kClosedOnOpening[] = {"MapMain", "MapManager", "FindMaps", "Help1",
-                                            "Help2",   "Help3",      "Install"};
-
 constexpr int kShelfHeight = 22;
-
-template <typename Control> Control* Named(Control* control, const QString& name)
-{
-    control->setObjectName(name);
-    return control;
-}
 
 // Runs one step of a sequence whose failing steps are skipped without a word.
 template <typename Step> void Skipping(Step step)

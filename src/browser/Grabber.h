@@ -29,6 +29,9 @@ class Grabber final : public QWidget, public Form, private PageButtonView {
     Q_OBJECT
 public:
     inline static const QString kCaption = QStringLiteral("  Zorvane 2.0 --- Download New Maps");
+    // The windows the browser takes the place of when it opens.
+    static constexpr const char* kClosedOnOpening[] = {"MapMain", "MapManager", "FindMaps", "Help1",
+                                                       "Help2",   "Help3",      "Install"};
 
     Grabber(const WindowContext& context, const BrowserSetup& setup);
 

@@ -1,6 +1,7 @@
 #include "MapMain.h"
 
 #include "core/ConsoleRules.h"
+#include "core/FailureTexts.h"
 #include "core/MapFolders.h"
 #include "core/MapMove.h"
 #include "frame/MDIForm1.h"
@@ -173,11 +174,6 @@ QString NoteFromBox(const QPlainTextEdit& box)
 QString NoteForBox(QString note)
 {
     return note.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString NumberColonDescription(const Failure& failure)
-{
-    return QString::number(failure.number()) + QStringLiteral(": ") + failure.description();
 }
 
 } // namespace
@@ -355,10 +351,7 @@ void MapMain::placeConsole()
     if (m_state.ReturnFromManager && manager) {
         moveToTwips(manager->positionTwips());
     } else {
-        const QSizeF frame = m_frame.outerSizeTwips();
-        const QSizeF console = sizeTwips();
-        moveToTwips(QPointF(frame.width() * 0.5 - console.width() * 0.5,
-                            frame.height() * 0.5 - console.height() * 0.5));
+        centreOnTwips(m_frame.outerSizeTwips());
     }
     if (m_state.ReturnFromManager) {
         m_forms.unload(QStringLiteral("MapManager"));
@@ -420,7 +413,7 @@ void MapMain::ToggleGame()
             MakeStorageFolderIfMissing(m_services.files, m_state.BhwweFolder);
         }
         const QString before = m_state.CurrentGame;
-        m_state.CurrentGame = IsBhwwe(before) ? kRmth3 : kBhwwe;
+        m_state.CurrentGame = OtherGameOf(before);
         std::optional<QString> game = DecideConsoleGame(m_state, MapsFolderRule::Always);
         if (!game) {
             // No game to switch to: the console stays on the one it shows.
@@ -622,14 +615,8 @@ void MapMain::StoreNote()
         return;
     }
     m_services.pointer.showBusy();
-    try {
-        if (!StoreNoteEntry(m_noteTable, name, NoteFromBox(*Text1), m_services, m_messages)) {
-            // Refused and told: the note stays in the box, the map stays selected.
-            m_services.pointer.showDefault();
-            return;
-        }
-    } catch (const Failure& failure) {
-        m_messages.show(NumberColonDescription(failure));
+    if (!StoreNoteEntry(m_noteTable, name, NoteFromBox(*Text1), m_services, m_messages)) {
+        // Refused and told: the note stays in the box, the map stays selected.
         m_services.pointer.showDefault();
         return;
     }

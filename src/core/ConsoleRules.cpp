@@ -93,17 +93,6 @@ LoadFailureAnswer AnswerToLoadFailure(int number, bool pictureChosen)
     return LoadFailureAnswer::StopWithMessage;
 }
 
-QString NumberCommaDescription(const Failure& failure)
-{
-    return QString::number(failure.number()) + QStringLiteral(", ") + failure.description();
-}
-
-QString ErrorNumberDescription(const Failure& failure)
-{
-    return QStringLiteral("Error: ") + QString::number(failure.number()) + QStringLiteral(". ") +
-           failure.description();
-}
-
 void MakeMapsFolderIfMissing(FileSystem& files, const QString& gameFolder)
 {
     MakeFolderIfMissing(files, MapsFolderOf(gameFolder));

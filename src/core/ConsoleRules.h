@@ -9,7 +9,6 @@
 
 namespace zv {
 
-class Failure;
 class FileSystem;
 
 // How the console shows one game: the picture of Image7, the main frame's
@@ -56,10 +55,5 @@ enum class LoadFailureAnswer {
 // The answer to a failing step of the load, by the first rule that holds;
 // pictureChosen tells whether the game picture's name has been chosen yet.
 LoadFailureAnswer AnswerToLoadFailure(int number, bool pictureChosen);
-
-// The layouts of the console's failure messages: "53, File not found" for the
-// load, store and install, "Error: 53. File not found" for the game switch.
-QString NumberCommaDescription(const Failure& failure);
-QString ErrorNumberDescription(const Failure& failure);
 
 } // namespace zv

@@ -11,13 +11,6 @@ namespace {
 
 constexpr int kLastWideIndex = 14;
 
-} // namespace
-
-void ClassifyDrivesWide(ProgramState& state, const Services& services)
-{
-    ClassifyDriveIndexes(state, services, kLastWideIndex);
-}
-
 QString SearchFixedDrivesWide(ProgramState& state, const Services& services, const QString& fileName)
 {
     // Only roots that found nothing are remembered: a match ends the scan.
@@ -38,9 +31,11 @@ QString SearchFixedDrivesWide(ProgramState& state, const Services& services, con
     return found;
 }
 
+} // namespace
+
 QString ScanFixedDrives(ProgramState& state, const Services& services, const QString& fileName)
 {
-    ClassifyDrivesWide(state, services);
+    ClassifyDriveIndexes(state, services, kLastWideIndex);
     services.events.letEventsRun();
     return SearchFixedDrivesWide(state, services, fileName);
 }

@@ -24,8 +24,7 @@ void TakeFoundGame(ProgramState& state, const Services& services)
 {
     GameFolderOf(state, state.CurrentGame) = state.FoundExePath;
     (IsBhwwe(state.CurrentGame) ? state.BhwweRepairDue : state.Rmth3RepairDue) = true;
-    const auto cut = state.FoundExePath.size() - ExecutableOf(state.CurrentGame).size();
-    state.MapsFolder = state.FoundExePath.left(cut) + QStringLiteral("Home\\Maps");
+    state.MapsFolder = MapsFolderOfFoundGame(state.FoundExePath, state.CurrentGame);
     try {
         services.files.setCurrentFolder(state.MapsFolder);
     } catch (const Failure&) {
@@ -39,6 +38,12 @@ void TakeFoundGame(ProgramState& state, const Services& services)
 QString ExecutableOf(const QString& game)
 {
     return IsBhwwe(game) ? kBhwweExecutable : kRmth3Executable;
+}
+
+QString MapsFolderOfFoundGame(const QString& foundPath, const QString& game)
+{
+    const auto cut = foundPath.size() - ExecutableOf(game).size();
+    return foundPath.left(cut) + QStringLiteral("Home\\Maps");
 }
 
 void DriveRootFor(ProgramState& state)

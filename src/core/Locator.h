@@ -11,6 +11,9 @@ namespace zv {
 // out of a found path.
 QString ExecutableOf(const QString& game);
 
+// The maps folder of a game whose executable was found at foundPath.
+QString MapsFolderOfFoundGame(const QString& foundPath, const QString& game);
+
 // The window a search reports to: the selection window's caption and bar.
 class LocatorWindow {
 public:

@@ -202,7 +202,7 @@ void WritePreviews(const Services& services, const QString& mapsFolder, const QS
 {
     QString folder = mapsFolder + u'\\';
     if (!Exists(services, folder + map)) {
-        folder = mapsFolder + QStringLiteral("\\Stored Maps\\");
+        folder = StoredFolderFor(mapsFolder) + u'\\';
         if (!Exists(services, folder + map))
             return;
     }

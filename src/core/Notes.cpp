@@ -1,6 +1,7 @@
 #include "Notes.h"
 
 #include "CodePage1252.h"
+#include "FailureTexts.h"
 #include "platform/Failure.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
@@ -8,11 +9,6 @@
 namespace zv {
 
 namespace {
-
-QString FailureText(const Failure& failure)
-{
-    return QString::number(failure.number()) + QStringLiteral(": ") + failure.description();
-}
 
 bool FileExists(const Services& services, const QString& path)
 {
@@ -163,7 +159,7 @@ bool SaveNotes(NoteTable& table, const Services& services, MessageBoxes& message
             kept = KeepDamagedFile(services);
         services.files.writeFile(NotesFilePath(services.programFolder), NotesFileBytes(table));
     } catch (const Failure& failure) {
-        messages.show(FailureText(failure));
+        messages.show(NumberColonDescription(failure));
         return false;
     }
     table.damaged = false;
@@ -181,7 +177,7 @@ bool StoreNoteEntry(NoteTable& table, const QString& mapName, const QString& tex
     try {
         LoadNotes(table, services);
     } catch (const Failure& failure) {
-        messages.show(FailureText(failure));
+        messages.show(NumberColonDescription(failure));
         return false;
     }
     if (const QString refusal = NoteRefusal(mapName, text); !refusal.isEmpty()) {

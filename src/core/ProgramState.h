@@ -41,6 +41,12 @@ inline bool IsBhwwe(const QString& game)
     return game == kBhwwe;
 }
 
+// The game that is not this one.
+inline QString OtherGameOf(const QString& game)
+{
+    return IsBhwwe(game) ? kRmth3 : kBhwwe;
+}
+
 // The game folder field of a game.
 inline QString& GameFolderOf(ProgramState& state, const QString& game)
 {

@@ -1,5 +1,6 @@
 #include "StartupSequence.h"
 
+#include "FailureTexts.h"
 #include "GameRecord.h"
 #include "MapFolders.h"
 #include "platform/Failure.h"
@@ -10,11 +11,6 @@
 namespace zv {
 
 namespace {
-
-QString OtherGame(const QString& game)
-{
-    return IsBhwwe(game) ? kRmth3 : kBhwwe;
-}
 
 bool RecordExists(const Services& services, const QString& game)
 {
@@ -62,7 +58,7 @@ void SearchBothGames(ProgramState& state, const Services& services, StartupView&
                      const QString& chosen)
 {
     view.setProgress(20);
-    state.CurrentGame = OtherGame(chosen);
+    state.CurrentGame = OtherGameOf(chosen);
     LocateGame(state, services, view);
     view.setProgress(60);
     state.CurrentGame = chosen;
@@ -85,7 +81,7 @@ void RunSteps(ProgramState& state, const Services& services, StartupView& view,
     view.setShapeVisible(false);
     view.setCaption(QStringLiteral("Please wait..."));
     const QString chosen = state.CurrentGame;
-    const QString other = OtherGame(chosen);
+    const QString other = OtherGameOf(chosen);
 
     FirstRead(state, services, other);
     FirstRead(state, services, chosen);
@@ -128,7 +124,7 @@ void RunStartupSequence(ProgramState& state, const Services& services, MessageBo
     try {
         RunSteps(state, services, view, handovers);
     } catch (const Failure& failure) {
-        messages.show(QString::number(failure.number()) + QStringLiteral(", ") + failure.description());
+        messages.show(NumberCommaDescription(failure));
         services.pointer.showDefault();
     }
 }

@@ -103,9 +103,9 @@ void FindMaps::Form_KeyPress()
 {
     if (m_searching)
         return;
-    m_searchName = SearchNameOf(Text1->text());
-    if (!m_searchName.isEmpty())
-        search();
+    const QString name = SearchNameOf(Text1->text());
+    if (!name.isEmpty())
+        search(name);
 }
 
 void FindMaps::Image2_Click()
@@ -120,8 +120,7 @@ void FindMaps::Image2_Click()
         closeFinder();
         return;
     }
-    m_searchName = SearchNameOf(Text1->text());
-    search();
+    search(SearchNameOf(Text1->text()));
 }
 
 void FindMaps::Image1_Click()
@@ -132,10 +131,10 @@ void FindMaps::Image1_Click()
     closeFinder();
 }
 
-void FindMaps::search()
+void FindMaps::search(const QString& name)
 {
     m_searching = true;
-    if (RunMapSearch(m_state, m_services, m_messages, *this, m_searchName))
+    if (RunMapSearch(m_state, m_services, m_messages, *this, name))
         m_foundHere = true;
     m_searching = false;
 }

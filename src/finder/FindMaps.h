@@ -37,7 +37,7 @@ private:
     void Image2_Click();
     void Image1_Click();
 
-    void search();
+    void search(const QString& name);
     // Back to the map manager, with the found-files list showing the last path found.
     void ShowFoundFiles();
     void showManager();
@@ -52,8 +52,6 @@ private:
     const Services& m_services;
     MessageBoxes& m_messages;
     Forms& m_forms;
-    // The trimmed name of the last search asked for.
-    QString m_searchName;
     // A search is running: the window takes nothing until it returns.
     bool m_searching = false;
     // This opening of the finder has found a file, so Go shows it instead of searching.

@@ -1,6 +1,7 @@
 #include "MapSearch.h"
 
 #include "core/DriveScan.h"
+#include "core/FailureTexts.h"
 #include "platform/EventPump.h"
 #include "platform/Failure.h"
 #include "platform/MessageBoxes.h"
@@ -12,11 +13,6 @@ QString FoundMessage(const QString& path)
 {
     return QStringLiteral("File found at ") + path +
            QStringLiteral(".  Close this box to view the file's location in Zorvane.");
-}
-
-QString SearchFailureText(const Failure& failure)
-{
-    return failure.description() + QStringLiteral(", ") + QString::number(failure.number());
 }
 
 QString SearchNameOf(const QString& typed)
@@ -46,7 +42,7 @@ bool RunMapSearch(ProgramState& state, const Services& services, MessageBoxes& m
         view.setGoPicture(kGoPicture);
         return !found.isEmpty();
     } catch (const Failure& failure) {
-        messages.show(SearchFailureText(failure));
+        messages.show(DescriptionCommaNumber(failure)); // description first
         services.pointer.showDefault();
         try {
             view.setGoPicture(kGoPicture);

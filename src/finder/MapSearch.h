@@ -21,9 +21,6 @@ inline const QString kGoOffPicture = QStringLiteral("GoOff.bmp");
 // "File found at PATH.  Close this box ..." (two blanks after the full stop).
 QString FoundMessage(const QString& path);
 
-// The finder shows a failed search description first: "description, number".
-QString SearchFailureText(const Failure& failure);
-
 // The name a search looks for: what was typed, without leading and trailing blanks.
 QString SearchNameOf(const QString& typed);
 

@@ -154,15 +154,6 @@ InformationWindow::InformationWindow(const QString& name, const WindowContext& c
     }
 }
 
-bool InformationWindow::IsInformationWindow(const QString& name)
-{
-    for (const WindowRow& row : kWindows) {
-        if (name == QLatin1String(row.window))
-            return true;
-    }
-    return false;
-}
-
 void InformationWindow::Load()
 {
     applyShape();

@@ -20,8 +20,6 @@ public:
     // name: "Help1", "Help2" or "Help3".
     InformationWindow(const QString& name, const WindowContext& context);
 
-    static bool IsInformationWindow(const QString& name);
-
     // Form
     void Load() override;
     void Unload() override;

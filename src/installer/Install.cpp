@@ -1,5 +1,6 @@
 #include "Install.h"
 
+#include "core/FailureTexts.h"
 #include "frame/MDIForm1.h"
 #include "platform/DriveTable.h"
 #include "platform/Failure.h"
@@ -34,7 +35,7 @@ QString StepFailureMessage(const Failure& failure)
 {
     return QStringLiteral("Unable to open this type of file from Zorvane.  See the Help file for "
                           "alternatives.  Error number ") +
-           QString::number(failure.number()) + QStringLiteral(": ") + failure.description();
+           NumberColonDescription(failure);
 }
 
 // "c:" for a program path on drive C; empty for a path without a drive.

@@ -18,20 +18,4 @@ std::optional<Failure> RunSteps(std::initializer_list<std::function<void()>> ste
     return std::nullopt;
 }
 
-QString CommandFailureText(const Failure& failure)
-{
-    return QStringLiteral("Error: ") + QString::number(failure.number()) + QStringLiteral(". ") +
-           failure.description();
-}
-
-QString LoadFailureText(const Failure& failure)
-{
-    return QString::number(failure.number()) + QStringLiteral(", ") + failure.description();
-}
-
-QString RelocationFailureText(const Failure& failure)
-{
-    return failure.description() + QStringLiteral(", ") + QString::number(failure.number());
-}
-
 } // namespace zv

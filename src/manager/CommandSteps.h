@@ -2,8 +2,6 @@
 
 #include "platform/Failure.h"
 
-#include <QString>
-
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -16,10 +14,5 @@ namespace zv {
 // and is returned.
 std::optional<Failure> RunSteps(std::initializer_list<std::function<void()>> steps,
                                 std::initializer_list<int> skipped);
-
-// The message layouts of the manager's failures.
-QString CommandFailureText(const Failure& failure);    // "Error: 71. Disk not ready"
-QString LoadFailureText(const Failure& failure);       // "71, Disk not ready"
-QString RelocationFailureText(const Failure& failure); // "Disk not ready, 71"
 
 } // namespace zv

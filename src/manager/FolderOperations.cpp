@@ -1,6 +1,7 @@
 #include "FolderOperations.h"
 
 #include "CommandSteps.h"
+#include "core/FailureTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
 
@@ -77,7 +78,7 @@ FolderFailureReaction ReactionToRemoveFailure(const Failure& failure)
         return {QStringLiteral("Disk not ready. Make sure that your drive(s) are working and click on "
                                "the COPY button again."),
                 true, false};
-    default: return {CommandFailureText(failure), true, false};
+    default: return {ErrorNumberDescription(failure), true, false};
     }
 }
 
@@ -88,7 +89,7 @@ FolderFailureReaction ReactionToRenameFailure(const Failure& failure)
     case FailureNumber::FileExists:
         return {QStringLiteral("This name already exists.  Use a different name for your folder."), true,
                 false};
-    default: return {CommandFailureText(failure), true, false};
+    default: return {ErrorNumberDescription(failure), true, false};
     }
 }
 

@@ -11,15 +11,10 @@
 
 namespace zv {
 
-QString OtherGameOf(const QString& game)
-{
-    return IsBhwwe(game) ? kRmth3 : kBhwwe;
-}
-
 void ToggleManagerGame(ProgramState& state)
 {
     const QString other = OtherGameOf(state.CurrentGame);
-    if (GameFolderOf(state, other).size() > 1)
+    if (IsGameKnown(GameFolderOf(state, other)))
         state.CurrentGame = other;
 }
 
@@ -45,8 +40,7 @@ Relocation RelocateCurrentGame(ProgramState& state, const Services& services)
         services.pointer.showDefault();
         return Relocation::NotFound;
     }
-    const qsizetype cut = state.FoundExePath.size() - executable.size();
-    state.MapsFolder = state.FoundExePath.left(cut) + QStringLiteral("Home\\Maps");
+    state.MapsFolder = MapsFolderOfFoundGame(state.FoundExePath, state.CurrentGame);
     WriteGameRecord(state, services);
     GameFolderOf(state, state.CurrentGame) = GameFolderOfMapsFolder(state.MapsFolder);
     services.pointer.showDefault();
@@ -56,7 +50,7 @@ Relocation RelocateCurrentGame(ProgramState& state, const Services& services)
 void ReturnToKnownGame(ProgramState& state)
 {
     const QString other = OtherGameOf(state.CurrentGame);
-    if (!GameFolderOf(state, other).isEmpty())
+    if (!IsGameMissing(GameFolderOf(state, other)))
         state.CurrentGame = other;
     state.MapsFolder = MapsFolderOf(GameFolderOf(state, state.CurrentGame));
 }

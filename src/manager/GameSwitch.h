@@ -7,9 +7,6 @@ namespace zv {
 
 // The manager's game switch, without its window.
 
-// The game that is not the one given ("BHWWE" for anything but "BHWWE").
-QString OtherGameOf(const QString& game);
-
 // CurrentGame becomes the other game when that game is known (its folder
 // longer than one character); otherwise it stays.
 void ToggleManagerGame(ProgramState& state);

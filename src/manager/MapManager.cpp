@@ -3,6 +3,7 @@
 #include "core/MapFolders.h"
 #include "frame/MDIForm1.h"
 #include "manager/CommandSteps.h"
+#include "core/FailureTexts.h"
 #include "manager/FolderOperations.h"
 #include "manager/GameSwitch.h"
 #include "manager/TypedNames.h"
@@ -205,12 +206,7 @@ void MapManager::Load()
             [this] { Drive1->setDrive(m_state.MapsFolder.left(2)); },
             [this] { Dir1->setPath(m_state.MapsFolder); },
             [this] { File1->setPath(m_state.MapsFolder); },
-            [this] {
-                File1->setPattern(kMapListFilter);
-                Dir1->refresh();
-                Drive1->refresh();
-                File1->refresh();
-            },
+            [this] { RefreshManagerLists(); },
             [this] {
                 m_mode = ManagerMode::Idle;
                 BlankAllButtons();
@@ -224,7 +220,7 @@ void MapManager::Load()
         if (failure->number() == FailureNumber::DeviceUnavailable)
             Drive1->setDrive(m_state.MapsFolder.left(2));
         else
-            m_messages.show(LoadFailureText(*failure));
+            m_messages.show(NumberCommaDescription(*failure));
         return;
     }
     if (!pendingFind.isEmpty())
@@ -254,7 +250,6 @@ void MapManager::openListsAt(const QString& folder)
 {
     Drive1->setDrive(folder.left(2));
     Dir1->setPath(folder);
-    File1->setPattern(kMapListFilter);
     File1->setPath(folder);
 }
 
@@ -423,7 +418,6 @@ void MapManager::RefreshManagerLists()
 {
     Dir1->refresh();
     Drive1->refresh();
-    File1->setPattern(kMapListFilter);
     File1->refresh();
 }
 
@@ -511,7 +505,6 @@ void MapManager::SelectManagerFile()
         const QString name = selectedName();
         m_state.ManagerSelection = JoinPath(File1->path(), name);
         MapName = name;
-        MapPreviewName = name;
         try {
             m_state.PreviewPath = PreviewPathFor(m_state.ManagerSelection);
             m_state.PreviewCut = static_cast<std::int32_t>(m_state.ManagerSelection.size() - 3);
@@ -713,15 +706,14 @@ void MapManager::PerformCopy(bool afterFileClick)
 {
     std::optional<Failure> failure;
     try {
-        TargetFolder = File1->path();
-        const MapFileNames names = CopyNamesFor(SourceFolder, SourceName, TargetFolder);
+        const QString targetFolder = File1->path();
+        const MapFileNames names = CopyNamesFor(SourceFolder, SourceName, targetFolder);
         if (afterFileClick &&
             refuseReplacingInOpenFolder(names.map, Image1, ManagerMode::CopyArmed, "COPY MAP"))
             return;
         MapName = names.map;
-        MapPreviewName = names.preview;
         m_services.pointer.showBusy();
-        failure = CopyMapFiles(m_services.files, SourceFolder, SourceName, TargetFolder, names);
+        failure = CopyMapFiles(m_services.files, SourceFolder, SourceName, targetFolder, names);
         m_services.pointer.showDefault();
     } catch (const Failure& thrown) {
         failure = thrown;
@@ -757,8 +749,8 @@ void MapManager::PerformDeleteMap()
 
 void MapManager::PerformMove(bool afterFileClick)
 {
-    TargetFolder = File1->path();
-    if (SameFolder(TargetFolder, SourceFolder)) {
+    const QString targetFolder = File1->path();
+    if (SameFolder(targetFolder, SourceFolder)) {
         setStatus(QStringLiteral(
             "You chose to move the map to its own folder.  Please select a different folder."));
         BlankAllButtons();
@@ -772,10 +764,9 @@ void MapManager::PerformMove(bool afterFileClick)
             refuseReplacingInOpenFolder(SourceName, Image4, ManagerMode::MoveArmed, "MOVE MAP"))
             return;
         MapName = SourceName;
-        MapPreviewName = PreviewPathFor(SourceName);
         BlankAllButtons();
         m_services.pointer.showBusy();
-        result = MoveMapFiles(m_services.files, SourceFolder, SourceName, TargetFolder);
+        result = MoveMapFiles(m_services.files, SourceFolder, SourceName, targetFolder);
     } catch (const Failure& thrown) {
         result.failure = thrown;
     }
@@ -804,13 +795,10 @@ void MapManager::OpenMapName()
 
 void MapManager::RenameMapByButton()
 {
-    if (CommitMapRename() == RenameEnd::Refused)
-        return;
-    m_state.ManagerSelection.clear();
-    m_services.pointer.showDefault();
-    BlankMapButtons();
-    BlankFolderButtons();
-    ShowToolButtons();
+    // A rename that ends, done or failed, leaves no map selected; the rename
+    // itself has put the buttons and the pointer back.
+    if (CommitMapRename() == RenameEnd::Failed)
+        m_state.ManagerSelection.clear();
 }
 
 MapManager::RenameEnd MapManager::CommitMapRename()
@@ -826,9 +814,7 @@ MapManager::RenameEnd MapManager::CommitMapRename()
         return RenameEnd::Refused;
     }
     const QString folder = File1->path();
-    TargetFolder = folder;
     MapName = base + QStringLiteral(".gmx");
-    MapPreviewName = base + QStringLiteral(".bmp");
     m_services.pointer.showBusy();
     std::optional<Failure> failure;
     try {
@@ -869,7 +855,7 @@ void MapManager::MakeFolder()
             }
         }
     } catch (const Failure& failure) {
-        m_messages.show(CommandFailureText(failure));
+        m_messages.show(ErrorNumberDescription(failure));
     }
     BlankMapButtons();
     ShowToolButtons();
@@ -989,7 +975,7 @@ void MapManager::SwitchManagerGame()
         }
     } catch (const Failure& failure) {
         m_services.pointer.showDefault();
-        m_messages.show(CommandFailureText(failure));
+        m_messages.show(ErrorNumberDescription(failure));
     }
 }
 
@@ -1003,7 +989,7 @@ std::optional<QString> MapManager::relocate()
     try {
         outcome = RelocateCurrentGame(m_state, m_services);
     } catch (const Failure& failure) {
-        m_messages.show(RelocationFailureText(failure));
+        m_messages.show(DescriptionCommaNumber(failure));
         ReturnToKnownGame(m_state);
         try {
             m_services.files.deleteFile(MapLogPath(m_services.programFolder));

@@ -147,9 +147,7 @@ private:
     ManagerMode m_mode = ManagerMode::Idle;
     QString SourceName;
     QString SourceFolder;
-    QString TargetFolder;
     QString MapName;
-    QString MapPreviewName;
     QString FolderName;
     // The folder last shown on each drive ("c:"), which choosing the drive opens again.
     QHash<QString, QString> m_driveFolders;

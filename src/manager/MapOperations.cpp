@@ -1,6 +1,7 @@
 #include "MapOperations.h"
 
 #include "CommandSteps.h"
+#include "core/FailureTexts.h"
 #include "core/MapFolders.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
@@ -155,7 +156,7 @@ MapFailureReaction ReactionToMapFailure(MapCommand command, const Failure& failu
         if (row.number == failure.number() && (!row.renameOnly || command == MapCommand::Rename))
             return {QString::fromLatin1(row.message), row.toIdle, false};
     }
-    return {CommandFailureText(failure), false, command == MapCommand::Rename};
+    return {ErrorNumberDescription(failure), false, command == MapCommand::Rename};
 }
 
 } // namespace zv

@@ -1,6 +1,7 @@
 #include "FileCommands.h"
 
 #include "core/ConsoleRules.h"
+#include "core/FailureTexts.h"
 #include "core/GameRecord.h"
 #include "core/MapFolders.h"
 #include "core/MapMove.h"
@@ -150,7 +151,7 @@ void MakeFolder(CommandRun& run, const QString& folder)
     try {
         MakeNewFolder(run.services.files, folder);
     } catch (const Failure& failure) {
-        run.messages.show(CommandFailureText(failure));
+        run.messages.show(ErrorNumberDescription(failure));
     }
 }
 
