@@ -7,6 +7,7 @@
 // FOLDER holds the synthetic Wine prefix; it is built when missing and reused
 // when complete. Without it the prefix lives in a temporary folder.
 
+#include "BenchStats.h"
 #include "StandInServices.h"
 
 #include "console/MapMain.h"
@@ -199,12 +200,6 @@ Timing Measure(const std::function<void()>& work)
     timer.start();
     work();
     return {timer.nsecsElapsed() / 1e6, ProcessCpuMilliseconds() - cpuStart};
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // The value of the first "name: value" line of a file such as /proc/cpuinfo,

@@ -3,6 +3,8 @@
 // moment, side by side with the smallest Qt program that maps a window and with the same
 // program linked with the browser engine. Needs an X display; without DISPLAY it starts Xvfb.
 
+#include "BenchStats.h"
+
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -145,12 +147,6 @@ std::string LoadAverage()
     std::string one, five, fifteen;
     load >> one >> five >> fifteen;
     return one + " " + five + " " + fifteen;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 } // namespace

@@ -17,6 +17,8 @@
 #include "platform/DriveTable.h"
 #include "platform/HostFileSystem.h"
 
+#include "BenchStats.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -127,12 +129,6 @@ std::vector<Method> Methods(zv::HostFileSystem& files)
              return cp(root) && Run(QStringLiteral("sync"), Paths(kStorage), root) && rm(root);
          }},
     };
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 const char* FileSystemName(const QString& folder)

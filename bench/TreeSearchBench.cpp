@@ -11,6 +11,8 @@
 
 #include "platform/TreeSearch.h"
 
+#include "BenchStats.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -212,12 +214,6 @@ std::vector<Searcher> Searchers()
                  }),
             "fd (fd-find)");
     return searchers;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // One warm-up of each, then they take turns, so all see the same cache and
